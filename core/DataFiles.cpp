@@ -1,0 +1,295 @@
+#include "core/DataFiles.h"
+
+#include "core/Cp932.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <limits>
+#include <vector>
+
+namespace kemurina {
+
+namespace {
+
+constexpr char kDataFolder[] = "kemurinadata";
+constexpr char kQuitProfileFile[] = "initial.ini";
+constexpr char kOptionsFile[] = "option.ini";
+// Far above any line this program writes; a bigger file is not one of ours.
+constexpr qint64 kMaxFileBytes = 64 * 1024;
+constexpr int kQuitProfileFields = 8;
+constexpr int kOptionsFields = 15;
+
+struct Field {
+    QString text;
+    bool quoted = false;
+};
+
+bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+std::optional<std::vector<Field>> splitFields(const QString& line) {
+    std::vector<Field> fields;
+    qsizetype pos = 0;
+    const qsizetype end = line.size();
+    while (true) {
+        while (pos < end && isBlank(line[pos]))
+            ++pos;
+        Field field;
+        if (pos < end && line[pos] == QLatin1Char('"')) {
+            const qsizetype close = line.indexOf(QLatin1Char('"'), pos + 1);
+            if (close < 0)
+                return std::nullopt;
+            field.text = line.mid(pos + 1, close - pos - 1);
+            field.quoted = true;
+            pos = close + 1;
+            while (pos < end && isBlank(line[pos]))
+                ++pos;
+        } else {
+            qsizetype comma = line.indexOf(QLatin1Char(','), pos);
+            if (comma < 0)
+                comma = end;
+            field.text = line.mid(pos, comma - pos).trimmed();
+            pos = comma;
+        }
+        fields.push_back(field);
+        if (pos == end)
+            return fields;
+        if (line[pos] != QLatin1Char(','))
+            return std::nullopt;
+        ++pos;
+    }
+}
+
+std::optional<std::int32_t> parseInt32(const Field& field) {
+    if (field.quoted)
+        return std::nullopt;
+    const QString& t = field.text;
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+')))
+        negative = t[i++] == QLatin1Char('-');
+    if (i == t.size())
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (; i < t.size(); ++i) {
+        const char16_t c = t[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+        if (value > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1)
+            return std::nullopt;
+    }
+    value = negative ? -value : value;
+    if (value > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+std::optional<std::vector<Field>> readFields(QByteArrayView fileBytes, std::size_t expected) {
+    qsizetype lineEnd = 0;
+    while (lineEnd < fileBytes.size() && fileBytes[lineEnd] != '\r' && fileBytes[lineEnd] != '\n')
+        ++lineEnd;
+    const QByteArrayView lineBytes = fileBytes.first(lineEnd);
+    if (lineBytes.contains('\0'))
+        return std::nullopt;
+    const auto line = decodeCp932(lineBytes);
+    if (!line)
+        return std::nullopt;
+    auto fields = splitFields(*line);
+    if (!fields || fields->size() != expected)
+        return std::nullopt;
+    return fields;
+}
+
+QString percentEncoded(char32_t codePoint) {
+    QString out;
+    for (const char byte : QString::fromUcs4(&codePoint, 1).toUtf8())
+        out += QStringLiteral("%%1").arg(static_cast<unsigned char>(byte), 2, 16, QLatin1Char('0')).toUpper();
+    return out;
+}
+
+bool fitsInQuotedField(char32_t c) {
+    return c >= 0x20 && c != 0x7F && c != U'"' && roundTripsInCp932(c);
+}
+
+template <typename Replace>
+QString storableText(const QString& text, Replace replace) {
+    QString out;
+    for (const char32_t c : text.toUcs4()) {
+        if (fitsInQuotedField(c))
+            out += QString::fromUcs4(&c, 1);
+        else
+            out += replace(c);
+    }
+    return out;
+}
+
+QString quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+
+QByteArray finishLine(const QStringList& fields) {
+    return encodeCp932(fields.join(QLatin1Char(','))) + "\r\n";
+}
+
+std::optional<QByteArray> readSmallFile(const QString& path, ReadStatus& status) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        status = ReadStatus::Missing;
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+        status = ReadStatus::Unreadable;
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (bytes.size() > kMaxFileBytes) {
+        status = ReadStatus::Malformed;
+        return std::nullopt;
+    }
+    status = ReadStatus::Ok;
+    return bytes;
+}
+
+bool writeAtomically(const QString& dir, const QString& path, const QByteArray& bytes) {
+    if (!QDir().mkpath(dir))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace
+
+QString storableBlogAddress(const QString& address) {
+    return storableText(address, percentEncoded);
+}
+
+QString storableStatusTheme(const QString& theme) {
+    return storableText(theme, [](char32_t) { return QStringLiteral("?"); });
+}
+
+Options storableOptions(Options options) {
+    options.blogAddress = storableBlogAddress(options.blogAddress);
+    options.statusTheme = storableStatusTheme(options.statusTheme);
+    return options;
+}
+
+QByteArray formatQuitProfileLine(const QuitProfile& p) {
+    QStringList f;
+    for (const std::int32_t v : {p.quitYear, p.quitMonth, p.quitDay, p.quitHour, p.quitMinute,
+                                 p.cigarettesPerDay, p.packPrice, p.cigaretteLength})
+        f << QString::number(v);
+    return finishLine(f);
+}
+
+QByteArray formatOptionsLine(const Options& options) {
+    const Options o = storableOptions(options);
+    QStringList f;
+    for (const std::int32_t v : {o.setupDone, o.tobaccoTaxPer1000, o.consumptionTaxPercent,
+                                 o.profileSuffix, o.smokingYears, o.showPackCount, o.mainLeft,
+                                 o.mainTop, o.backColor, o.textColor})
+        f << QString::number(v);
+    f << quoted(o.blogAddress);
+    for (const std::int32_t v : {o.windowMode, o.miniLeft, o.miniTop})
+        f << QString::number(v);
+    f << quoted(o.statusTheme);
+    return finishLine(f);
+}
+
+std::optional<QuitProfile> parseQuitProfileLine(QByteArrayView fileBytes) {
+    const auto fields = readFields(fileBytes, kQuitProfileFields);
+    if (!fields)
+        return std::nullopt;
+    std::int32_t values[kQuitProfileFields];
+    for (int i = 0; i < kQuitProfileFields; ++i) {
+        const auto v = parseInt32((*fields)[static_cast<std::size_t>(i)]);
+        if (!v)
+            return std::nullopt;
+        values[i] = *v;
+    }
+    QuitProfile p{values[0], values[1], values[2], values[3],
+                  values[4], values[5], values[6], values[7]};
+    // The month indexes the month-length tables.
+    if (p.quitMonth < 1 || p.quitMonth > 12)
+        return std::nullopt;
+    return p;
+}
+
+std::optional<Options> parseOptionsLine(QByteArrayView fileBytes) {
+    const auto fields = readFields(fileBytes, kOptionsFields);
+    if (!fields)
+        return std::nullopt;
+    Options o;
+    std::int32_t* const numbers[] = {&o.setupDone,     &o.tobaccoTaxPer1000, &o.consumptionTaxPercent,
+                                     &o.profileSuffix, &o.smokingYears,      &o.showPackCount,
+                                     &o.mainLeft,      &o.mainTop,           &o.backColor,
+                                     &o.textColor,     nullptr,              &o.windowMode,
+                                     &o.miniLeft,      &o.miniTop,           nullptr};
+    for (std::size_t i = 0; i < fields->size(); ++i) {
+        const Field& field = (*fields)[i];
+        if (numbers[i]) {
+            const auto v = parseInt32(field);
+            if (!v)
+                return std::nullopt;
+            *numbers[i] = *v;
+        }
+    }
+    o.blogAddress = (*fields)[10].text;
+    o.statusTheme = (*fields)[14].text;
+    return o;
+}
+
+DataStore::DataStore(QString appDir) : m_appDir(std::move(appDir)) {}
+
+QString DataStore::dataDir() const {
+    return QDir(m_appDir).filePath(QString::fromLatin1(kDataFolder));
+}
+QString DataStore::quitProfilePath() const {
+    return QDir(dataDir()).filePath(QString::fromLatin1(kQuitProfileFile));
+}
+QString DataStore::optionsPath() const {
+    return QDir(dataDir()).filePath(QString::fromLatin1(kOptionsFile));
+}
+
+bool DataStore::ensureDataDir() const { return QDir().mkpath(dataDir()); }
+
+LoadResult<QuitProfile> DataStore::loadQuitProfile(const DateTimeParts& now) const {
+    LoadResult<QuitProfile> result{QuitProfile::defaultsAt(now), ReadStatus::Ok};
+    const auto bytes = readSmallFile(quitProfilePath(), result.status);
+    if (!bytes)
+        return result;
+    if (const auto parsed = parseQuitProfileLine(*bytes))
+        result.record = *parsed;
+    else
+        result.status = ReadStatus::Malformed;
+    return result;
+}
+
+LoadResult<Options> DataStore::loadOptions() const {
+    LoadResult<Options> result{Options{}, ReadStatus::Ok};
+    const auto bytes = readSmallFile(optionsPath(), result.status);
+    if (!bytes)
+        return result;
+    if (const auto parsed = parseOptionsLine(*bytes))
+        result.record = *parsed;
+    else
+        result.status = ReadStatus::Malformed;
+    return result;
+}
+
+bool DataStore::saveQuitProfile(const QuitProfile& profile) const {
+    return writeAtomically(dataDir(), quitProfilePath(), formatQuitProfileLine(profile));
+}
+
+bool DataStore::saveOptions(const Options& options) const {
+    return writeAtomically(dataDir(), optionsPath(), formatOptionsLine(options));
+}
+
+}  // namespace kemurina

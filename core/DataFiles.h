@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/Records.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace kemurina {
+
+// One record per file, one comma-separated line ending in CR LF, text in code page 932.
+QByteArray formatQuitProfileLine(const QuitProfile& profile);
+QByteArray formatOptionsLine(const Options& options);
+std::optional<QuitProfile> parseQuitProfileLine(QByteArrayView fileBytes);
+std::optional<Options> parseOptionsLine(QByteArrayView fileBytes);
+
+// Text fields as the file can carry them: the blog address percent-encodes what the line
+// cannot hold (quote, control characters, anything outside code page 932), which keeps it
+// the same address; the theme name turns such characters into "?", as it can match no key.
+QString storableBlogAddress(const QString& address);
+QString storableStatusTheme(const QString& theme);
+Options storableOptions(Options options);
+
+enum class ReadStatus { Ok, Missing, Unreadable, Malformed };
+
+template <typename Record>
+struct LoadResult {
+    Record record;
+    ReadStatus status = ReadStatus::Ok;
+};
+
+// The data folder kemurinadata under the start directory and its two files.
+class DataStore {
+public:
+    explicit DataStore(QString appDir);
+
+    const QString& appDir() const { return m_appDir; }
+    QString dataDir() const;
+    QString quitProfilePath() const;
+    QString optionsPath() const;
+
+    bool ensureDataDir() const;
+
+    // Missing, unreadable or malformed files give that record's defaults (quit moment = now).
+    LoadResult<QuitProfile> loadQuitProfile(const DateTimeParts& now) const;
+    LoadResult<Options> loadOptions() const;
+
+    // Atomic: the old file stays whole unless the new one was written completely.
+    // Returns false when nothing was saved.
+    bool saveQuitProfile(const QuitProfile& profile) const;
+    bool saveOptions(const Options& options) const;
+
+private:
+    QString m_appDir;
+};
+
+}  // namespace kemurina

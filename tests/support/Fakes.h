@@ -1,0 +1,83 @@
+#pragma once
+
+#include "core/Clock.h"
+#include "platform/Platform.h"
+#include "ui/AppContext.h"
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace kemurina::testing {
+
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(DateTimeParts now = {2010, 10, 1, 12, 0}) : current(now) {}
+    DateTimeParts now() const override { return current; }
+    DateTimeParts current;
+};
+
+class FixedRandom final : public RandomSource {
+public:
+    explicit FixedRandom(int value = 50) : value(value) {}
+    int drawPercent() override { return value; }
+    int value;
+};
+
+// Records what the program asked of the desktop and answers as the test says.
+class FakePlatform final : public Platform {
+public:
+    bool anotherInstance = false;
+    bool openUrlSucceeds = true;
+    QSize screenTwips{1920 * 15, 1080 * 15};
+    std::deque<std::optional<QColor>> colourAnswers;  // empty: the user cancels
+
+    QStringList messages;
+    QStringList openedUrls;
+    std::vector<QColor> colourDialogStarts;
+
+    struct NotifyCall {
+        NotifyIconMessage message;
+        NotifyIconData data;
+    };
+    std::vector<NotifyCall> notifyCalls;
+    std::function<void(std::uint32_t)> lastCallback;
+
+    bool anotherInstanceRunning() override { return anotherInstance; }
+    bool openUrl(const QString& address) override {
+        openedUrls << address;
+        return openUrlSucceeds;
+    }
+    void showMessage(QWidget*, const QString& text) override { messages << text; }
+    std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override {
+        colourDialogStarts.push_back(initial);
+        if (colourAnswers.empty())
+            return std::nullopt;
+        auto answer = colourAnswers.front();
+        colourAnswers.pop_front();
+        return answer;
+    }
+    QSize screenSizeTwips() const override { return screenTwips; }
+    void shellNotifyIcon(NotifyIconMessage message, const NotifyIconData& data,
+                         std::function<void(std::uint32_t)> onCallback) override {
+        notifyCalls.push_back({message, data});
+        if (message == NotifyIconMessage::Add)
+            lastCallback = std::move(onCallback);
+    }
+};
+
+// Records the window changes a dialog asks for.
+class FakeNavigator final : public Navigator {
+public:
+    QStringList calls;
+    void showViewForWindowMode() override { calls << QStringLiteral("showViewForWindowMode"); }
+    void showMainView() override { calls << QStringLiteral("showMainView"); }
+    void openSettings() override { calls << QStringLiteral("openSettings"); }
+    void openHelp() override { calls << QStringLiteral("openHelp"); }
+    void openPremiumNotice() override { calls << QStringLiteral("openPremiumNotice"); }
+    void openStartConfirmation() override { calls << QStringLiteral("openStartConfirmation"); }
+    void openSeasonalGreeting() override { calls << QStringLiteral("openSeasonalGreeting"); }
+};
+
+}  // namespace kemurina::testing
