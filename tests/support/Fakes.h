@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Clock.h"
+#include "support/FixedClock.h"
 #include "platform/Platform.h"
 #include "ui/AppContext.h"
 
@@ -10,20 +10,6 @@
 #include <vector>
 
 namespace kemurina::testing {
-
-class FixedClock final : public Clock {
-public:
-    explicit FixedClock(DateTimeParts now = {2010, 10, 1, 12, 0}) : current(now) {}
-    DateTimeParts now() const override { return current; }
-    DateTimeParts current;
-};
-
-class FixedRandom final : public RandomSource {
-public:
-    explicit FixedRandom(int value = 50) : value(value) {}
-    int drawPercent() override { return value; }
-    int value;
-};
 
 // Records what the program asked of the desktop and answers as the test says.
 class FakePlatform final : public Platform {
