@@ -38,6 +38,6 @@ void RefreshDecadesAfterQuitting(benchmark::State& st) {
 }
 BENCHMARK(RefreshDecadesAfterQuitting);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

@@ -24,6 +24,8 @@ inline std::int32_t saturateToInt32(double v) {
 }
 
 // Int() of the figures: the largest whole number not above x, as a 32-bit value.
-inline std::int32_t floorToInt32(double v) { return saturateToInt32(std::floor(v)); }
+inline std::int32_t floorToInt32(double v) {
+    return saturateToInt32(std::floor(v));
+}
 
-}  // namespace kemurina
+} // namespace kemurina

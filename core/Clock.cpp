@@ -16,4 +16,4 @@ int SystemRandom::drawPercent() {
     return static_cast<int>(QRandomGenerator::global()->bounded(100));
 }
 
-}  // namespace kemurina
+} // namespace kemurina

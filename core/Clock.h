@@ -6,26 +6,26 @@ namespace kemurina {
 
 // The local wall clock to the minute; tests and tools replace it.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual DateTimeParts now() const = 0;
 };
 
 class SystemClock final : public Clock {
-public:
+  public:
     DateTimeParts now() const override;
 };
 
 // A draw from 0 to 99 for the daily message's random alternatives.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual int drawPercent() = 0;
 };
 
 class SystemRandom final : public RandomSource {
-public:
+  public:
     int drawPercent() override;
 };
 
-}  // namespace kemurina
+} // namespace kemurina

@@ -32,4 +32,4 @@ bool roundTripsInCp932(char32_t codePoint) {
     return back && *back == original;
 }
 
-}  // namespace kemurina
+} // namespace kemurina

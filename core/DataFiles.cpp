@@ -26,7 +26,9 @@ struct Field {
     bool quoted = false;
 };
 
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
 
 std::optional<std::vector<Field>> splitFields(const QString& line) {
     std::vector<Field> fields;
@@ -105,7 +107,9 @@ std::optional<std::vector<Field>> readFields(QByteArrayView fileBytes, std::size
 QString percentEncoded(char32_t codePoint) {
     QString out;
     for (const char byte : QString::fromUcs4(&codePoint, 1).toUtf8())
-        out += QStringLiteral("%%1").arg(static_cast<unsigned char>(byte), 2, 16, QLatin1Char('0')).toUpper();
+        out += QStringLiteral("%%1")
+                   .arg(static_cast<unsigned char>(byte), 2, 16, QLatin1Char('0'))
+                   .toUpper();
     return out;
 }
 
@@ -113,8 +117,7 @@ bool fitsInQuotedField(char32_t c) {
     return c >= 0x20 && c != 0x7F && c != U'"' && roundTripsInCp932(c);
 }
 
-template <typename Replace>
-QString storableText(const QString& text, Replace replace) {
+template <typename Replace> QString storableText(const QString& text, Replace replace) {
     QString out;
     for (const char32_t c : text.toUcs4()) {
         if (fitsInQuotedField(c))
@@ -125,7 +128,9 @@ QString storableText(const QString& text, Replace replace) {
     return out;
 }
 
-QString quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+QString quoted(const QString& text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
 
 QByteArray finishLine(const QStringList& fields) {
     return encodeCp932(fields.join(QLatin1Char(','))) + "\r\n";
@@ -165,7 +170,7 @@ bool writeAtomically(const QString& dir, const QString& path, const QByteArray& 
     return file.commit();
 }
 
-}  // namespace
+} // namespace
 
 QString storableBlogAddress(const QString& address) {
     return storableText(address, percentEncoded);
@@ -192,9 +197,9 @@ QByteArray formatQuitProfileLine(const QuitProfile& p) {
 QByteArray formatOptionsLine(const Options& options) {
     const Options o = storableOptions(options);
     QStringList f;
-    for (const std::int32_t v : {o.setupDone, o.tobaccoTaxPer1000, o.consumptionTaxPercent,
-                                 o.profileSuffix, o.smokingYears, o.showPackCount, o.mainLeft,
-                                 o.mainTop, o.backColor, o.textColor})
+    for (const std::int32_t v :
+         {o.setupDone, o.tobaccoTaxPer1000, o.consumptionTaxPercent, o.profileSuffix,
+          o.smokingYears, o.showPackCount, o.mainLeft, o.mainTop, o.backColor, o.textColor})
         f << QString::number(v);
     f << quoted(o.blogAddress);
     for (const std::int32_t v : {o.windowMode, o.miniLeft, o.miniTop})
@@ -227,11 +232,21 @@ std::optional<Options> parseOptionsLine(QByteArrayView fileBytes) {
     if (!fields)
         return std::nullopt;
     Options o;
-    std::int32_t* const numbers[] = {&o.setupDone,     &o.tobaccoTaxPer1000, &o.consumptionTaxPercent,
-                                     &o.profileSuffix, &o.smokingYears,      &o.showPackCount,
-                                     &o.mainLeft,      &o.mainTop,           &o.backColor,
-                                     &o.textColor,     nullptr,              &o.windowMode,
-                                     &o.miniLeft,      &o.miniTop,           nullptr};
+    std::int32_t* const numbers[] = {&o.setupDone,
+                                     &o.tobaccoTaxPer1000,
+                                     &o.consumptionTaxPercent,
+                                     &o.profileSuffix,
+                                     &o.smokingYears,
+                                     &o.showPackCount,
+                                     &o.mainLeft,
+                                     &o.mainTop,
+                                     &o.backColor,
+                                     &o.textColor,
+                                     nullptr,
+                                     &o.windowMode,
+                                     &o.miniLeft,
+                                     &o.miniTop,
+                                     nullptr};
     for (std::size_t i = 0; i < fields->size(); ++i) {
         const Field& field = (*fields)[i];
         if (numbers[i]) {
@@ -258,7 +273,9 @@ QString DataStore::optionsPath() const {
     return QDir(dataDir()).filePath(QString::fromLatin1(kOptionsFile));
 }
 
-bool DataStore::ensureDataDir() const { return QDir().mkpath(dataDir()); }
+bool DataStore::ensureDataDir() const {
+    return QDir().mkpath(dataDir());
+}
 
 LoadResult<QuitProfile> DataStore::loadQuitProfile(const DateTimeParts& now) const {
     LoadResult<QuitProfile> result{QuitProfile::defaultsAt(now), ReadStatus::Ok};
@@ -292,4 +309,4 @@ bool DataStore::saveOptions(const Options& options) const {
     return writeAtomically(dataDir(), optionsPath(), formatOptionsLine(options));
 }
 
-}  // namespace kemurina
+} // namespace kemurina

@@ -23,15 +23,14 @@ Options storableOptions(Options options);
 
 enum class ReadStatus { Ok, Missing, Unreadable, Malformed };
 
-template <typename Record>
-struct LoadResult {
+template <typename Record> struct LoadResult {
     Record record;
     ReadStatus status = ReadStatus::Ok;
 };
 
 // The data folder kemurinadata under the start directory and its two files.
 class DataStore {
-public:
+  public:
     explicit DataStore(QString appDir);
 
     const QString& appDir() const { return m_appDir; }
@@ -50,8 +49,8 @@ public:
     bool saveQuitProfile(const QuitProfile& profile) const;
     bool saveOptions(const Options& options) const;
 
-private:
+  private:
     QString m_appDir;
 };
 
-}  // namespace kemurina
+} // namespace kemurina

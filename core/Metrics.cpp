@@ -62,7 +62,7 @@ std::int64_t daysOfMonthsBetween(std::int64_t year, std::int64_t month, std::int
     return days;
 }
 
-}  // namespace
+} // namespace
 
 void leapFebruary(std::int64_t year, std::int32_t& februaryLength) {
     februaryLength = 29;
@@ -150,13 +150,21 @@ std::array<std::int32_t, 5> calendarDifference(const DateTimeParts& quit, DateTi
             saturateToInt32(hours), saturateToInt32(minutes)};
 }
 
-double finiteOrZero(double v) { return std::isfinite(v) ? v : 0.0; }
+double finiteOrZero(double v) {
+    return std::isfinite(v) ? v : 0.0;
+}
 
-}  // namespace
+} // namespace
 
-std::int32_t Metrics::lifeDays() const { return floorToInt32(lifeMinutes / 1440.0); }
-std::int32_t Metrics::lifeHoursPart() const { return (lifeMinutes % 1440) / 60; }
-std::int32_t Metrics::lifeMinutesPart() const { return lifeMinutes % 60; }
+std::int32_t Metrics::lifeDays() const {
+    return floorToInt32(lifeMinutes / 1440.0);
+}
+std::int32_t Metrics::lifeHoursPart() const {
+    return (lifeMinutes % 1440) / 60;
+}
+std::int32_t Metrics::lifeMinutesPart() const {
+    return lifeMinutes % 60;
+}
 
 Metrics computeMetrics(const QuitProfile& profile, const Options& options,
                        const DateTimeParts& now) {
@@ -185,4 +193,4 @@ Metrics computeMetrics(const QuitProfile& profile, const Options& options,
     return m;
 }
 
-}  // namespace kemurina
+} // namespace kemurina

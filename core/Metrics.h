@@ -19,7 +19,7 @@ void adjustFebruary(MonthLengths& table, std::int64_t year);
 
 struct DaysAndMinutes {
     std::int64_t days = 0;
-    std::int64_t minutes = 0;  // may be negative or above 1440; only days * 1440 + minutes counts
+    std::int64_t minutes = 0; // may be negative or above 1440; only days * 1440 + minutes counts
     std::int64_t total() const { return days * 1440 + minutes; }
 };
 
@@ -55,6 +55,7 @@ struct Metrics {
 
 // Every figure from the quit moment, the profile, the tax settings and now.
 // The quit month must be 1..12 (loading rejects other values).
-Metrics computeMetrics(const QuitProfile& profile, const Options& options, const DateTimeParts& now);
+Metrics computeMetrics(const QuitProfile& profile, const Options& options,
+                       const DateTimeParts& now);
 
-}  // namespace kemurina
+} // namespace kemurina

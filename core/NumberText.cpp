@@ -12,11 +12,11 @@ constexpr double kIntegralLimit = 1e15;
 
 QString exponentForm(double x) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14E", x);  // 15 significant digits
+    std::snprintf(buf, sizeof buf, "%.14E", x); // 15 significant digits
     QString s = QString::fromLatin1(buf);
     const qsizetype e = s.indexOf(QLatin1Char('E'));
     QString mantissa = s.left(e);
-    QString exponent = s.mid(e + 1);  // sign and digits
+    QString exponent = s.mid(e + 1); // sign and digits
     if (mantissa.contains(QLatin1Char('.'))) {
         while (mantissa.endsWith(QLatin1Char('0')))
             mantissa.chop(1);
@@ -43,7 +43,7 @@ QString fractionForm(double x) {
     return s;
 }
 
-}  // namespace
+} // namespace
 
 QString plainNumber(double x) {
     if (!std::isfinite(x))
@@ -78,4 +78,4 @@ QString toFullWidth(const QString& text) {
     return out;
 }
 
-}  // namespace kemurina
+} // namespace kemurina

@@ -16,6 +16,8 @@ QString spacedNumber(double x);
 QString toFullWidth(const QString& text);
 
 // Full-width rendering of a number: toFullWidth(plainNumber(x)).
-inline QString wideNumber(double x) { return toFullWidth(plainNumber(x)); }
+inline QString wideNumber(double x) {
+    return toFullWidth(plainNumber(x));
+}
 
-}  // namespace kemurina
+} // namespace kemurina

@@ -23,8 +23,10 @@ Rgb Rgb::fromWindowsColor(std::int32_t value) {
 }
 
 std::int32_t Rgb::toWindowsColor() const {
-    const auto clamp = [](int c) { return static_cast<std::uint32_t>(c < 0 ? 0 : c > 255 ? 255 : c); };
+    const auto clamp = [](int c) {
+        return static_cast<std::uint32_t>(c < 0 ? 0 : c > 255 ? 255 : c);
+    };
     return static_cast<std::int32_t>(clamp(red) | (clamp(green) << 8) | (clamp(blue) << 16));
 }
 
-}  // namespace kemurina
+} // namespace kemurina

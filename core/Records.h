@@ -27,7 +27,9 @@ struct QuitProfile {
     std::int32_t packPrice = 300;
     std::int32_t cigaretteLength = 85;
 
-    DateTimeParts quitMoment() const { return {quitYear, quitMonth, quitDay, quitHour, quitMinute}; }
+    DateTimeParts quitMoment() const {
+        return {quitYear, quitMonth, quitDay, quitHour, quitMinute};
+    }
     void setQuitMoment(const DateTimeParts& m);
 
     // The record written when no initial.ini exists: quit "now", default smoking profile.
@@ -36,8 +38,8 @@ struct QuitProfile {
     friend bool operator==(const QuitProfile&, const QuitProfile&) = default;
 };
 
-inline constexpr std::int32_t kDefaultBackColor = 9241372;   // red 28, green 3, blue 141
-inline constexpr std::int32_t kDefaultTextColor = 16777215;  // white
+inline constexpr std::int32_t kDefaultBackColor = 9241372;  // red 28, green 3, blue 141
+inline constexpr std::int32_t kDefaultTextColor = 16777215; // white
 inline constexpr char kDefaultBlogAddress[] = "kemurina.example.jp/community/";
 inline constexpr char kDefaultStatusTheme[] = "ソルジャー";
 
@@ -49,12 +51,13 @@ struct Options {
     std::int32_t profileSuffix = 0;
     std::int32_t smokingYears = 5;
     std::int32_t showPackCount = 1;
-    std::int32_t mainLeft = 0;  // twips
-    std::int32_t mainTop = 0;   // twips
-    std::int32_t backColor = kDefaultBackColor;  // Windows colour value, red in the low byte
+    std::int32_t mainLeft = 0;                  // twips
+    std::int32_t mainTop = 0;                   // twips
+    std::int32_t backColor = kDefaultBackColor; // Windows colour value, red in the low byte
     std::int32_t textColor = kDefaultTextColor;
     QString blogAddress = QString::fromUtf8(kDefaultBlogAddress);
-    std::int32_t windowMode = 2;  // 1 = mini view visible; 2 = mini view never used yet; 0 = main view
+    std::int32_t windowMode =
+        2; // 1 = mini view visible; 2 = mini view never used yet; 0 = main view
     std::int32_t miniLeft = 0;
     std::int32_t miniTop = 0;
     QString statusTheme = QString::fromUtf8(kDefaultStatusTheme);
@@ -76,4 +79,4 @@ struct Rgb {
 // One twip is 1/1440 inch; the layout assumes 15 twips per logical pixel.
 inline constexpr int kTwipsPerPixel = 15;
 
-}  // namespace kemurina
+} // namespace kemurina

@@ -15,7 +15,7 @@ namespace {
 
 struct MilestoneBand {
     std::int32_t fromDay;
-    std::array<bool, kMilestonePictureCount> visible;  // Image1(10..12), Image3(0..2)
+    std::array<bool, kMilestonePictureCount> visible; // Image1(10..12), Image3(0..2)
     bool movesToMilestoneRow;
     bool hidesProgressBar;
 };
@@ -44,7 +44,7 @@ QString lifeCaption(const Metrics& m) {
            QStringLiteral("時間") + wideNumber(m.lifeMinutesPart()) + QStringLiteral("分");
 }
 
-}  // namespace
+} // namespace
 
 Rgb lungColour(std::int32_t wholeDays) {
     const std::int64_t v = std::int64_t{wholeDays} * 10 + 5;
@@ -88,8 +88,8 @@ void refreshAll(AppState& state, const DateTimeParts& now, int randomDraw) {
 
     captions[ElapsedCaption] = calendarElapsedText(m);
     captions[MoneyCaption] = moneyCaption(m);
-    state.shortSummary = QStringLiteral("節約できた金額は") + wideNumber(m.moneySaved) +
-                         QStringLiteral("円です。");
+    state.shortSummary =
+        QStringLiteral("節約できた金額は") + wideNumber(m.moneySaved) + QStringLiteral("円です。");
     captions[LifeCaption] = lifeCaption(m);
 
     const NotSmokedTexts notSmoked =
@@ -114,4 +114,4 @@ void toggleElapsedLabel(AppState& state) {
                                                  : calendarElapsedText(state.metrics);
 }
 
-}  // namespace kemurina
+} // namespace kemurina

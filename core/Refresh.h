@@ -35,9 +35,9 @@ inline constexpr int kProgressMaximum = 33;
 
 struct MilestoneView {
     std::array<bool, kMilestonePictureCount> visible{};
-    std::optional<int> topTwips;  // set: move the visible pictures to this top edge
+    std::optional<int> topTwips; // set: move the visible pictures to this top edge
     int progressValue = 0;
-    bool hideProgressBar = false;  // once hidden, the bar stays hidden for that window
+    bool hideProgressBar = false; // once hidden, the bar stays hidden for that window
 
     friend bool operator==(const MilestoneView&, const MilestoneView&) = default;
 };
@@ -55,7 +55,7 @@ struct AppState {
     QuitProfile profile;
     Options options;
     Metrics metrics;
-    int elapsedToggle = 0;  // 1 while the elapsed label shows the day-count form
+    int elapsedToggle = 0; // 1 while the elapsed label shows the day-count form
     QString shortSummary;
     DisplayValues display;
 };
@@ -63,8 +63,8 @@ struct AppState {
 Rgb lungColour(std::int32_t wholeDays);
 MilestoneView milestoneView(std::int32_t wholeDays);
 
-QString calendarElapsedText(const Metrics& m);  // ０年１ヶ月３日５時間７分
-QString dayCountElapsedText(const Metrics& m);  // ３４日５時間７分
+QString calendarElapsedText(const Metrics& m); // ０年１ヶ月３日５時間７分
+QString dayCountElapsedText(const Metrics& m); // ３４日５時間７分
 
 // Recomputes every figure at now, with r (0..99) for the daily message; clears elapsedToggle.
 void refreshAll(AppState& state, const DateTimeParts& now, int randomDraw);
@@ -72,4 +72,4 @@ void refreshAll(AppState& state, const DateTimeParts& now, int randomDraw);
 // A click on the elapsed label: switches between the calendar and the day-count form.
 void toggleElapsedLabel(AppState& state);
 
-}  // namespace kemurina
+} // namespace kemurina

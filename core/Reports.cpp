@@ -10,7 +10,9 @@ namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 
-QString n(std::int64_t v) { return QString::number(v); }
+QString n(std::int64_t v) {
+    return QString::number(v);
+}
 
 // After the quit day: nothing, the daily profile, or the daily profile with the years smoked.
 std::optional<QString> profileTail(const QuitProfile& p, const Options& o) {
@@ -30,7 +32,8 @@ std::optional<QString> profileTail(const QuitProfile& p, const Options& o) {
 }
 
 QString elapsedTail(const Metrics& m, int elapsedToggle) {
-    const QString clock = n(m.hours()) + QStringLiteral("時間 ") + n(m.minutes()) + QStringLiteral("分");
+    const QString clock =
+        n(m.hours()) + QStringLiteral("時間 ") + n(m.minutes()) + QStringLiteral("分");
     if (elapsedToggle != 0)
         return n(m.wholeDays) + QStringLiteral("日 ") + clock;
     return n(m.years()) + QStringLiteral("年 ") + n(m.months()) + QStringLiteral("ヶ月 ") +
@@ -69,7 +72,7 @@ QString postProfile(const QuitProfile& p, const Options& o) {
     }
 }
 
-}  // namespace
+} // namespace
 
 QString sizeWord(std::int32_t cigaretteLength) {
     switch (cigaretteLength) {
@@ -103,4 +106,4 @@ QString shortPost(const AppState& state) {
            QStringLiteral("。");
 }
 
-}  // namespace kemurina
+} // namespace kemurina

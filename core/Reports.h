@@ -20,4 +20,4 @@ QString miniSummary(const AppState& state);
 // "小", "中", "大" for 50, 85 and 100 mm; "" otherwise.
 QString sizeWord(std::int32_t cigaretteLength);
 
-}  // namespace kemurina
+} // namespace kemurina

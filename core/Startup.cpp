@@ -30,4 +30,4 @@ LoadedRecords reloadRecords(const DataStore& store, const DateTimeParts& now) {
     return {profile.record, options.record, profile.status, options.status};
 }
 
-}  // namespace kemurina
+} // namespace kemurina

@@ -5,15 +5,15 @@
 namespace kemurina {
 
 enum class StartWindow {
-    FirstRunSetup,  // setup not done yet: neither view is created
-    MainShown,      // main view visible, mini view hidden
-    MiniShown,      // mini view visible, main view hidden
+    FirstRunSetup, // setup not done yet: neither view is created
+    MainShown,     // main view visible, mini view hidden
+    MiniShown,     // mini view visible, main view hidden
 };
 
 StartWindow chooseStartWindow(const Options& options);
 
 struct StartupRecords {
-    QuitProfile profile;  // defaults unless initial.ini was missing and got written now
+    QuitProfile profile; // defaults unless initial.ini was missing and got written now
     Options options;
     bool quitProfileWritten = false;
     bool optionsWritten = false;
@@ -33,4 +33,4 @@ struct LoadedRecords {
 
 LoadedRecords reloadRecords(const DataStore& store, const DateTimeParts& now);
 
-}  // namespace kemurina
+} // namespace kemurina

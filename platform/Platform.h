@@ -39,7 +39,7 @@ enum class NotifyIconMessage : std::uint32_t { Add = 0, Modify = 1, Delete = 2 }
 // Everything the program asks of the desktop, behind one interface so that each
 // operating system (and the tests) can stand in for it.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // True when another instance of the program is running. The first call claims the
@@ -64,4 +64,4 @@ public:
                                  std::function<void(std::uint32_t)> onCallback) = 0;
 };
 
-}  // namespace kemurina
+} // namespace kemurina

@@ -10,7 +10,7 @@ namespace kemurina {
 // Moves between the program's windows; the application controller implements it and
 // the tests replace it.
 class Navigator {
-public:
+  public:
     virtual ~Navigator() = default;
 
     // After the settings window saves or cancels: create the views anew, showing the
@@ -21,11 +21,11 @@ public:
     // After the first-run start: create the views and show the main view.
     virtual void showMainView() = 0;
 
-    virtual void openSettings() = 0;      // the settings window, alone on screen
-    virtual void openHelp() = 0;          // created if needed, beside whatever is open
-    virtual void openPremiumNotice() = 0; // replaces the settings window
-    virtual void openStartConfirmation() = 0;  // after the first-run setup
-    virtual void openSeasonalGreeting() = 0;   // when the start falls on a holiday
+    virtual void openSettings() = 0;          // the settings window, alone on screen
+    virtual void openHelp() = 0;              // created if needed, beside whatever is open
+    virtual void openPremiumNotice() = 0;     // replaces the settings window
+    virtual void openStartConfirmation() = 0; // after the first-run setup
+    virtual void openSeasonalGreeting() = 0;  // when the start falls on a holiday
 };
 
 // What every window of the program is handed: the one shared state and the services.
@@ -38,4 +38,4 @@ struct AppContext {
     Navigator& navigator;
 };
 
-}  // namespace kemurina
+} // namespace kemurina

@@ -11,7 +11,9 @@ using namespace kemurina;
 
 namespace {
 
-QByteArray cp932(const char* utf8) { return encodeCp932(QString::fromUtf8(utf8)); }
+QByteArray cp932(const char* utf8) {
+    return encodeCp932(QString::fromUtf8(utf8));
+}
 
 QByteArray readAll(const QString& path) {
     QFile f(path);
@@ -29,7 +31,7 @@ const QByteArray kDefaultOptionsLine =
     "0,12244,5,0,5,1,0,0,9241372,16777215,\"kemurina.example.jp/community/\",2,0,0,\"" +
     cp932("ソルジャー") + "\"\r\n";
 
-}  // namespace
+} // namespace
 
 TEST(LineFormat, WritesTheRecordsByteForByte) {
     EXPECT_EQ(formatQuitProfileLine({2009, 1, 2, 3, 4, 20, 300, 85}), "2009,1,2,3,4,20,300,85\r\n");
@@ -54,13 +56,12 @@ TEST(LineFormat, ReadsWhatItWritesIncludingJapaneseAndNegativeNumbers) {
 
 TEST(LineFormat, ToleratesLfCrAndBlanksAroundFields) {
     const QuitProfile expected{2009, 1, 2, 3, 4, 20, 300, 85};
-    for (const QByteArray& line : {QByteArray("2009,1,2,3,4,20,300,85\n"),
-                                  QByteArray("2009,1,2,3,4,20,300,85\rjunk"),
-                                  QByteArray("2009,1,2,3,4,20,300,85"),
-                                  QByteArray(" 2009 , 1,2,3 ,4,\t20,300,85 \r\n")})
+    for (const QByteArray& line :
+         {QByteArray("2009,1,2,3,4,20,300,85\n"), QByteArray("2009,1,2,3,4,20,300,85\rjunk"),
+          QByteArray("2009,1,2,3,4,20,300,85"), QByteArray(" 2009 , 1,2,3 ,4,\t20,300,85 \r\n")})
         EXPECT_EQ(parseQuitProfileLine(line), expected) << line.constData();
-    const auto o = parseOptionsLine(
-        "1, 12244,5,0,5,1,0,0,9241372,16777215, \"a b\" ,2,0,0,  \"x\"  \r\n");
+    const auto o =
+        parseOptionsLine("1, 12244,5,0,5,1,0,0,9241372,16777215, \"a b\" ,2,0,0,  \"x\"  \r\n");
     ASSERT_TRUE(o);
     EXPECT_EQ(o->blogAddress, "a b");
     EXPECT_EQ(o->statusTheme, "x");
@@ -70,17 +71,19 @@ TEST(LineFormat, RejectsEverythingThatIsNotExactlyOneWholeRecord) {
     const QByteArray bad[] = {
         "",
         "\r\n",
-        "2009,1,2,3,4,20,300",                // short
-        "2009,1,2,3,4,20,300,85,1",           // long
-        "2009,1,2,3,4,20,300,",               // empty last field
-        "2009,x,2,3,4,20,300,85",             // not a number
-        "2009,1.5,2,3,4,20,300,85",           // not an integer
-        "2009,1,2,3,4,20,300,2147483648",     // beyond 32 bits
+        "2009,1,2,3,4,20,300",            // short
+        "2009,1,2,3,4,20,300,85,1",       // long
+        "2009,1,2,3,4,20,300,",           // empty last field
+        "2009,x,2,3,4,20,300,85",         // not a number
+        "2009,1.5,2,3,4,20,300,85",       // not an integer
+        "2009,1,2,3,4,20,300,2147483648", // beyond 32 bits
         "2009,1,2,3,4,20,300,-2147483649",
-        "2009,0,2,3,4,20,300,85",             // month 0
-        "2009,13,2,3,4,20,300,85",            // month 13
-        QByteArray("2009,1,2,3,4,20,300,8\0" "5", 24),  // NUL
-        "\"2009\",1,2,3,4,20,300,85",         // a quoted number
+        "2009,0,2,3,4,20,300,85",  // month 0
+        "2009,13,2,3,4,20,300,85", // month 13
+        QByteArray("2009,1,2,3,4,20,300,8\0"
+                   "5",
+                   24),               // NUL
+        "\"2009\",1,2,3,4,20,300,85", // a quoted number
     };
     for (const QByteArray& line : bad)
         EXPECT_FALSE(parseQuitProfileLine(line)) << line.toHex().constData();
@@ -111,7 +114,7 @@ TEST(LineFormat, TextTheLineCannotCarryStillReadsBackAsTheSameRecord) {
 }
 
 class DataStoreTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     DataStore store{dir.path()};
     const DateTimeParts now{2010, 10, 1, 12, 34};
@@ -154,7 +157,7 @@ TEST_F(DataStoreTest, MissingUnreadableAndMalformedFilesGiveDefaults) {
 
 TEST_F(DataStoreTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole) {
     ASSERT_TRUE(store.saveQuitProfile({2009, 1, 2, 3, 4, 20, 300, 85}));
-    QDir().mkpath(store.optionsPath());  // a directory where the file should be
+    QDir().mkpath(store.optionsPath()); // a directory where the file should be
     EXPECT_FALSE(store.saveOptions(Options{}));
     EXPECT_TRUE(QFileInfo(store.optionsPath()).isDir());
 

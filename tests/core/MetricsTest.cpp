@@ -25,11 +25,16 @@ Metrics at(DateTimeParts quit, DateTimeParts now, Options o = {}) {
 
 using Parts = std::array<std::int32_t, 5>;
 
-}  // namespace
+} // namespace
 
 TEST(LeapYears, FollowTheGregorianRule) {
-    for (auto [year, february] : {std::pair{1900, 28}, {2000, 29}, {2008, 29}, {2009, 28},
-                                  {2100, 28}, {2400, 29}, {-4, 29}}) {
+    for (auto [year, february] : {std::pair{1900, 28},
+                                  {2000, 29},
+                                  {2008, 29},
+                                  {2009, 28},
+                                  {2100, 28},
+                                  {2400, 29},
+                                  {-4, 29}}) {
         MonthLengths t = kMonthLengths;
         adjustFebruary(t, year);
         EXPECT_EQ(t[2], february) << year;
@@ -50,7 +55,8 @@ TEST(DaysAndMinutes, LongSpansMatchTheDayCountAndFinishQuickly) {
     EXPECT_EQ(minutesBetween({1999, 12, 31, 0, 0}, {2001, 1, 1, 0, 0}), 367LL * 1440);
     // Across whole cycles and a partial year at each end.
     EXPECT_EQ(minutesBetween({1900, 3, 1, 0, 0}, {2900, 3, 1, 0, 0}), 365243LL * 1440);
-    const auto far = minutesBetween({1, 1, 1, 0, 0}, {std::numeric_limits<std::int32_t>::max(), 12, 31, 23, 59});
+    const auto far =
+        minutesBetween({1, 1, 1, 0, 0}, {std::numeric_limits<std::int32_t>::max(), 12, 31, 23, 59});
     EXPECT_GT(far, 0);
 }
 
@@ -107,12 +113,12 @@ TEST(Metrics, HostileValuesSaturateInsteadOfOverflowing) {
     QuitProfile p = quitAt({2000, 1, 1, 0, 0}, kMax, kMax, kMax);
     Options o;
     o.tobaccoTaxPer1000 = kMax;
-    o.consumptionTaxPercent = -100;  // divides by zero in the tax-included formula
+    o.consumptionTaxPercent = -100; // divides by zero in the tax-included formula
     const Metrics m = computeMetrics(p, o, {2010, 1, 1, 0, 0});
     EXPECT_EQ(m.lifeMinutes, kMax);
     EXPECT_TRUE(std::isfinite(m.taxShare));
 
     QuitProfile odd = quitAt({2010, 1, kMin, kMax, kMin});
     const Metrics n = computeMetrics(odd, Options{}, {2010, 1, 1, 0, 0});
-    (void)n;  // any figures will do, as long as nothing is undefined
+    (void)n; // any figures will do, as long as nothing is undefined
 }

@@ -31,7 +31,7 @@ AppState refreshedOnDay(int day, int r = 50) {
     return s;
 }
 
-}  // namespace
+} // namespace
 
 TEST(Refresh, AtTheQuitMomentEverythingReadsZero) {
     const AppState s = refreshedOnDay(0);
@@ -53,7 +53,8 @@ TEST(Refresh, OneDayWithThePackForm) {
     EXPECT_EQ(s.display.captions[NotSmokedCaption], "1箱 1.7ｍ シーラカンス");
     EXPECT_EQ(s.display.captions[MoneyCaption], "300円（節税分 258円）");
     EXPECT_EQ(s.display.captions[LifeCaption], "０日と１時間５０分");
-    EXPECT_TRUE(s.shortSummary.endsWith("節煙本数は２０本で、これは１．７ｍのシーラカンスに匹敵します。"));
+    EXPECT_TRUE(
+        s.shortSummary.endsWith("節煙本数は２０本で、これは１．７ｍのシーラカンスに匹敵します。"));
 }
 
 TEST(Refresh, LungColourTurnsRedThenPink) {
@@ -83,8 +84,10 @@ TEST(Refresh, MilestoneBandsAndProgress) {
     EXPECT_TRUE(day33.hideProgressBar);
     EXPECT_EQ(day33.progressValue, 0);
 
-    EXPECT_EQ(milestoneView(65).visible, (std::array<bool, 6>{false, true, false, true, false, true}));
-    EXPECT_EQ(milestoneView(66).visible, (std::array<bool, 6>{false, false, false, true, true, true}));
+    EXPECT_EQ(milestoneView(65).visible,
+              (std::array<bool, 6>{false, true, false, true, false, true}));
+    EXPECT_EQ(milestoneView(66).visible,
+              (std::array<bool, 6>{false, false, false, true, true, true}));
     EXPECT_EQ(milestoneView(std::numeric_limits<std::int32_t>::max()).visible[Image3_1], true);
 }
 

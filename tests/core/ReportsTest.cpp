@@ -16,9 +16,11 @@ AppState exampleState(int profileSuffix = 1) {
     return s;
 }
 
-QStringList lines(const QString& text) { return text.split(QStringLiteral("\r\n")); }
+QStringList lines(const QString& text) {
+    return text.split(QStringLiteral("\r\n"));
+}
 
-}  // namespace
+} // namespace
 
 TEST(LongReport, HasSixLinesWithoutATrailingBreak) {
     const AppState s = exampleState();

@@ -20,7 +20,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-}  // namespace
+} // namespace
 
 TEST(StartWindowChoice, FollowsSetupDoneThenWindowMode) {
     Options o;
@@ -30,12 +30,12 @@ TEST(StartWindowChoice, FollowsSetupDoneThenWindowMode) {
         EXPECT_EQ((o.windowMode = mode, chooseStartWindow(o)), StartWindow::MainShown) << mode;
     o.windowMode = 1;
     EXPECT_EQ(chooseStartWindow(o), StartWindow::MiniShown);
-    o.setupDone = 5;  // anything but 0 counts as done
+    o.setupDone = 5; // anything but 0 counts as done
     EXPECT_EQ(chooseStartWindow(o), StartWindow::MiniShown);
 }
 
 class StartupTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     DataStore store{dir.path()};
     const DateTimeParts now{2009, 1, 2, 3, 4};

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "support/FixedClock.h"
 #include "platform/Platform.h"
+#include "support/FixedClock.h"
 #include "ui/AppContext.h"
 
 #include <QStringList>
@@ -13,11 +13,11 @@ namespace kemurina::testing {
 
 // Records what the program asked of the desktop and answers as the test says.
 class FakePlatform final : public Platform {
-public:
+  public:
     bool anotherInstance = false;
     bool openUrlSucceeds = true;
     QSize screenTwips{1920 * 15, 1080 * 15};
-    std::deque<std::optional<QColor>> colourAnswers;  // empty: the user cancels
+    std::deque<std::optional<QColor>> colourAnswers; // empty: the user cancels
 
     QStringList messages;
     QStringList openedUrls;
@@ -55,7 +55,7 @@ public:
 
 // Records the window changes a dialog asks for.
 class FakeNavigator final : public Navigator {
-public:
+  public:
     QStringList calls;
     void showViewForWindowMode() override { calls << QStringLiteral("showViewForWindowMode"); }
     void showMainView() override { calls << QStringLiteral("showMainView"); }
@@ -66,4 +66,4 @@ public:
     void openSeasonalGreeting() override { calls << QStringLiteral("openSeasonalGreeting"); }
 };
 
-}  // namespace kemurina::testing
+} // namespace kemurina::testing

@@ -23,7 +23,7 @@ using kemurina::testing::FixedRandom;
 namespace {
 
 class ReportCommandTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(store.saveQuitProfile({2010, 10, 1, 0, 0, 20, 300, 85}));
         Options o;
@@ -32,7 +32,9 @@ protected:
         ASSERT_TRUE(store.saveOptions(o));
     }
 
-    CommandOutput run(QStringList args) { return runReportCommand(args, dir.path(), clock, random); }
+    CommandOutput run(QStringList args) {
+        return runReportCommand(args, dir.path(), clock, random);
+    }
 
     AppState expectedState() {
         AppState s;
@@ -63,7 +65,7 @@ protected:
     FixedRandom random{50};
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(ReportCommandTest, PrintsEachTextInLfOrClipboardCrLf) {
     const AppState s = expectedState();
@@ -96,8 +98,8 @@ TEST_F(ReportCommandTest, JsonHoldsEveryCaptionAndFigure) {
 }
 
 TEST_F(ReportCommandTest, UnknownOrConflictingOptionsGiveUsageAndStatusTwo) {
-    for (const QStringList& args : {QStringList{"--bogus"}, QStringList{"--short", "--mini"},
-                                    QStringList{"report"}}) {
+    for (const QStringList& args :
+         {QStringList{"--bogus"}, QStringList{"--short", "--mini"}, QStringList{"report"}}) {
         const CommandOutput r = run(args);
         EXPECT_EQ(r.exitCode, 2);
         EXPECT_TRUE(r.out.isEmpty());
@@ -132,7 +134,7 @@ TEST_F(ReportCommandTest, AMalformedFileGivesDefaultsWithANoteAndWritesNothing) 
     const CommandOutput r = run({"--mini"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.err.contains("initial.ini"));
-    EXPECT_TRUE(r.out.contains("卒煙日： 2010年 10月 4日"));  // the quit moment defaults to now
+    EXPECT_TRUE(r.out.contains("卒煙日： 2010年 10月 4日")); // the quit moment defaults to now
     EXPECT_EQ(treeDigest(), before);
 }
 

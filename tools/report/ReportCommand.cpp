@@ -63,15 +63,19 @@ std::optional<Request> parseArguments(const QStringList& arguments) {
     return r;
 }
 
-QByteArray line(const QString& text) { return (QStringLiteral("kemurina-report: ") + text + QLatin1Char('\n')).toUtf8(); }
+QByteArray line(const QString& text) {
+    return (QStringLiteral("kemurina-report: ") + text + QLatin1Char('\n')).toUtf8();
+}
 
 // A file the main view could not even open stops the tool; a malformed one only gets a note.
 std::optional<QByteArray> checkReadable(const QString& path, ReadStatus status) {
     switch (status) {
     case ReadStatus::Missing:
-        return line(QStringLiteral("データファイルがありません: ") + QDir::toNativeSeparators(path));
+        return line(QStringLiteral("データファイルがありません: ") +
+                    QDir::toNativeSeparators(path));
     case ReadStatus::Unreadable:
-        return line(QStringLiteral("データファイルを読めません: ") + QDir::toNativeSeparators(path));
+        return line(QStringLiteral("データファイルを読めません: ") +
+                    QDir::toNativeSeparators(path));
     default:
         return std::nullopt;
     }
@@ -80,7 +84,8 @@ std::optional<QByteArray> checkReadable(const QString& path, ReadStatus status) 
 QByteArray malformedNote(const QString& path, ReadStatus status) {
     if (status != ReadStatus::Malformed)
         return {};
-    return line(QStringLiteral("形式が正しくないため既定値を使います: ") + QDir::toNativeSeparators(path));
+    return line(QStringLiteral("形式が正しくないため既定値を使います: ") +
+                QDir::toNativeSeparators(path));
 }
 
 QString withBreaks(QString text, bool crlf) {
@@ -108,10 +113,11 @@ QJsonObject jsonOf(const AppState& s, bool crlf) {
                                    {"green", d.lungColour.green},
                                    {"blue", d.lungColour.blue}}},
         {"milestones",
-         QJsonObject{{"visible", visible},
-                     {"top", d.milestones.topTwips ? QJsonValue(*d.milestones.topTwips) : QJsonValue()},
-                     {"progressValue", d.milestones.progressValue},
-                     {"progressBarVisible", !d.milestones.hideProgressBar}}},
+         QJsonObject{
+             {"visible", visible},
+             {"top", d.milestones.topTwips ? QJsonValue(*d.milestones.topTwips) : QJsonValue()},
+             {"progressValue", d.milestones.progressValue},
+             {"progressBarVisible", !d.milestones.hideProgressBar}}},
         {"elapsedParts", parts},
         {"totalMinutes", m.totalMinutes},
         {"wholeDays", m.wholeDays},
@@ -144,7 +150,7 @@ QByteArray render(const AppState& s, const Request& r) {
     return withBreaks(longReport(s), r.crlf).toUtf8() + end;
 }
 
-}  // namespace
+} // namespace
 
 CommandOutput runReportCommand(const QStringList& arguments, const QString& appDir,
                                const Clock& clock, RandomSource& random) {
@@ -156,7 +162,10 @@ CommandOutput runReportCommand(const QStringList& arguments, const QString& appD
 
     const DataStore store(appDir);
     if (!QFileInfo(store.dataDir()).isDir())
-        return {kDataError, {}, line(QStringLiteral("データフォルダがありません: ") + QDir::toNativeSeparators(store.dataDir()))};
+        return {kDataError,
+                {},
+                line(QStringLiteral("データフォルダがありません: ") +
+                     QDir::toNativeSeparators(store.dataDir()))};
 
     const DateTimeParts now = clock.now();
     const auto profile = store.loadQuitProfile(now);
@@ -176,4 +185,4 @@ CommandOutput runReportCommand(const QStringList& arguments, const QString& appD
                 malformedNote(store.optionsPath(), options.status)};
 }
 
-}  // namespace kemurina
+} // namespace kemurina

@@ -10,8 +10,8 @@ namespace kemurina {
 
 struct CommandOutput {
     int exitCode = 0;
-    QByteArray out;  // UTF-8
-    QByteArray err;  // UTF-8
+    QByteArray out; // UTF-8
+    QByteArray err; // UTF-8
 };
 
 // kemurina-report: reads kemurinadata/ under appDir exactly as the main view does,
@@ -19,4 +19,4 @@ struct CommandOutput {
 CommandOutput runReportCommand(const QStringList& arguments, const QString& appDir,
                                const Clock& clock, RandomSource& random);
 
-}  // namespace kemurina
+} // namespace kemurina
