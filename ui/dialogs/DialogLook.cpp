@@ -1,0 +1,161 @@
+#include "ui/dialogs/DialogLook.h"
+
+#include "core/Checked.h"
+#include "core/Records.h"
+#include "ui/dialogs/EntryRules.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+
+namespace kemurina {
+
+namespace {
+
+class EnterKeyFilter final : public QObject {
+  public:
+    EnterKeyFilter(QObject* parent, std::function<void()> action)
+        : QObject(parent), m_action(std::move(action)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_action();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::function<void()> m_action;
+};
+
+template <typename Control> Control* named(Control* control, const char* name, const Twips& at) {
+    control->setObjectName(QString::fromLatin1(name));
+    placeTwips(control, at);
+    return control;
+}
+
+} // namespace
+
+int twipsToPixels(int twips) {
+    const int half = kTwipsPerPixel / 2;
+    return twips >= 0 ? (twips + half) / kTwipsPerPixel : -((-twips + half) / kTwipsPerPixel);
+}
+
+void setUpDialog(QWidget* window, const char* objectName, const QString& title) {
+    window->setObjectName(QString::fromLatin1(objectName));
+    window->setWindowTitle(title);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    useGothicFont(window, 9);
+}
+
+void fixClientSize(QWidget* window, int widthTwips, int heightTwips) {
+    window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+}
+
+void placeTwips(QWidget* control, const Twips& at) {
+    control->setGeometry(twipsToPixels(at.left), twipsToPixels(at.top), twipsToPixels(at.width),
+                         twipsToPixels(at.height));
+}
+
+TwipsPoint windowTwips(const QWidget* window) {
+    const QPoint p = window->pos();
+    return {saturateToInt32(std::int64_t{p.x()} * kTwipsPerPixel),
+            saturateToInt32(std::int64_t{p.y()} * kTwipsPerPixel)};
+}
+
+void moveToTwips(QWidget* window, std::int32_t left, std::int32_t top) {
+    window->move(left / kTwipsPerPixel, top / kTwipsPerPixel);
+}
+
+void centreOnScreen(QWidget* window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+void useGothicFont(QWidget* widget, qreal pointSize) {
+    QFont font = widget->font();
+    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
+                      QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"),
+                      QStringLiteral("Noto Sans Mono CJK JP")});
+    font.setPointSizeF(pointSize);
+    widget->setFont(font);
+}
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, const Twips& at) {
+    return named(new QLabel(caption, parent), name, at);
+}
+
+QLineEdit* addTextBox(QWidget* parent, const char* name, int maxLength, const Twips& at) {
+    auto* box = named(new QLineEdit(parent), name, at);
+    box->setMaxLength(maxLength);
+    return box;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const Twips& at) {
+    auto* button = named(new QPushButton(caption, parent), name, at);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QRadioButton* addOption(QWidget* parent, const char* name, const QString& caption,
+                        const Twips& at) {
+    return named(new QRadioButton(caption, parent), name, at);
+}
+
+SizeOptions addSizeOptions(QWidget* parent, const std::array<int, 3>& lefts, int top) {
+    static constexpr const char* names[] = {"Option1_0", "Option1_1", "Option1_2"};
+    static constexpr const char* captions[] = {"ショート", "スタンダード", "ロング"};
+    static constexpr int widths[] = {1095, 1455, 1095};
+    SizeOptions options{};
+    for (std::size_t i = 0; i < options.size(); ++i)
+        options[i] = addOption(parent, names[i], QString::fromUtf8(captions[i]),
+                               {lefts[i], top, widths[i], 255});
+    return options;
+}
+
+void showCigaretteLength(const SizeOptions& options, std::int32_t length) {
+    const auto found = std::find(kCigaretteLengths.begin(), kCigaretteLengths.end(), length);
+    const auto index = found == kCigaretteLengths.end()
+                           ? kStandardSize
+                           : static_cast<std::size_t>(found - kCigaretteLengths.begin());
+    options[index]->setChecked(true);
+}
+
+std::optional<std::int32_t> chosenCigaretteLength(const SizeOptions& options) {
+    for (std::size_t i = 0; i < options.size(); ++i)
+        if (options[i]->isChecked())
+            return kCigaretteLengths[i];
+    return std::nullopt;
+}
+
+QWidget* addShape(QWidget* parent, const char* name, const Twips& at) {
+    auto* shape = named(new QFrame(parent), name, at);
+    shape->setFrameShape(QFrame::Box);
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    shape->lower();
+    return shape;
+}
+
+void onEnterKey(QWidget* window, std::function<void()> action) {
+    auto* filter = new EnterKeyFilter(window, std::move(action));
+    window->installEventFilter(filter);
+    for (QWidget* child : window->findChildren<QWidget*>())
+        child->installEventFilter(filter);
+}
+
+} // namespace kemurina

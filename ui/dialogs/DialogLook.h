@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace kemurina {
+
+// Messages the dialogs show.
+inline QString rangeMessage() {
+    return QStringLiteral("有効範囲内にある半角数字を入れてください");
+}
+inline QString futureMessage() {
+    return QStringLiteral("現在より未来の日時は設定できません");
+}
+inline QString alreadyRunningMessage() {
+    return QStringLiteral("プログラムは既に起動されています。");
+}
+inline QString browserErrorMessage() {
+    return QStringLiteral("エラーです。フォルダオプションの関連付けなどを確認してください");
+}
+inline QString saveFailedMessage() {
+    return QStringLiteral("設定をファイルに保存できませんでした。"
+                          "データフォルダに書き込めるか確認してください");
+}
+
+// A rectangle in twips, as the layouts are drawn.
+struct Twips {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+int twipsToPixels(int twips);
+
+// A top-level dialog: name, title, the dialogs' 9-point font, deleted when closed.
+void setUpDialog(QWidget* window, const char* objectName, const QString& title);
+void fixClientSize(QWidget* window, int widthTwips, int heightTwips);
+
+void placeTwips(QWidget* control, const Twips& at);
+
+// A window's outer top-left corner in twips, and back.
+struct TwipsPoint {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+};
+TwipsPoint windowTwips(const QWidget* window);
+void moveToTwips(QWidget* window, std::int32_t left, std::int32_t top);
+
+void centreOnScreen(QWidget* window);
+
+// "ＭＳ ゴシック", falling back to the Japanese gothic faces found on other systems.
+void useGothicFont(QWidget* widget, qreal pointSize);
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, const Twips& at);
+QLineEdit* addTextBox(QWidget* parent, const char* name, int maxLength, const Twips& at);
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const Twips& at);
+QRadioButton* addOption(QWidget* parent, const char* name, const QString& caption, const Twips& at);
+// Option1(0) to (2), "ショート", "スタンダード", "ロング", one exclusive group.
+using SizeOptions = std::array<QRadioButton*, 3>;
+SizeOptions addSizeOptions(QWidget* parent, const std::array<int, 3>& lefts, int top);
+// Checks the button of a cigarette length, "スタンダード" for any other length.
+void showCigaretteLength(const SizeOptions& options, std::int32_t length);
+std::optional<std::int32_t> chosenCigaretteLength(const SizeOptions& options);
+
+QWidget* addShape(QWidget* parent, const char* name, const Twips& at);
+
+// Enter typed anywhere in the window runs action, whichever control has the focus.
+void onEnterKey(QWidget* window, std::function<void()> action);
+
+} // namespace kemurina

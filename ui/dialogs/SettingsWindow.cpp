@@ -1,0 +1,306 @@
+#include "ui/dialogs/SettingsWindow.h"
+
+#include "ui/dialogs/DialogLook.h"
+#include "ui/dialogs/EntryRules.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kemurina {
+
+namespace {
+
+constexpr char kThemes[][16] = {"ソルジャー", "コスモ", "会社モード", "日本旅行"};
+
+struct QuitBox {
+    const char* name;
+    int left;
+    int width;
+    int maxLength;
+    const char* unitName;
+    const char* unit;
+};
+constexpr QuitBox kQuitBoxes[] = {
+    {"Text1_0", 960, 735, 4, "Label1_0", "年"},  {"Text1_1", 2040, 375, 2, "Label1_1", "月"},
+    {"Text1_2", 2760, 375, 2, "Label1_2", "日"}, {"Text1_3", 3480, 375, 2, "Label1_3", "時"},
+    {"Text1_4", 4200, 375, 2, "Label1_4", "分"},
+};
+
+struct Choice {
+    const char* name;
+    const char* caption;
+    int left;
+    int width;
+};
+// Inside the "copy+" frame.
+constexpr Choice kSuffixOptions[] = {{"Option2_0", "OFF", 480, 600},
+                                     {"Option2_1", "ON", 1080, 600},
+                                     {"Option2_2", "ON+喫煙年数→", 1680, 1560}};
+constexpr int kChoiceTopInFrame = 195;
+
+constexpr int kBoxMaxLength = 256;
+constexpr std::int32_t kMaxTobaccoTax = 100000;
+constexpr std::int32_t kMaxConsumptionTax = 100;
+
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+template <std::size_t N>
+std::array<QRadioButton*, N> addChoices(QWidget* parent, const Choice (&choices)[N], int top,
+                                        int height) {
+    std::array<QRadioButton*, N> buttons{};
+    for (std::size_t i = 0; i < N; ++i)
+        buttons[i] = addOption(parent, choices[i].name, utf8(choices[i].caption),
+                               {choices[i].left, top, choices[i].width, height});
+    return buttons;
+}
+
+template <std::size_t N> int checkedIndex(const std::array<QRadioButton*, N>& buttons) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (buttons[i]->isChecked())
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool outside(std::int32_t value, std::int32_t low, std::int32_t high) {
+    return value < low || value > high;
+}
+
+QString trimmedBlanks(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    const auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    while (begin < end && blank(text[begin]))
+        ++begin;
+    while (end > begin && blank(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QColor toQColor(std::int32_t windowsColor) {
+    const Rgb rgb = Rgb::fromWindowsColor(windowsColor);
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+} // namespace
+
+SettingsWindow::SettingsWindow(AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_context(context) {
+    setUpDialog(this, "Form2",
+                QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - pelnoa"));
+    fixClientSize(this, 5655, 3390);
+    buildControls();
+    fillFromRecords();
+    onEnterKey(this, [this] { save(); });
+}
+
+void SettingsWindow::buildControls() {
+    addShape(this, "Shape1", {60, 15, 5535, 1635});
+    addShape(this, "Shape2", {60, 1740, 5535, 1200});
+
+    addLabel(this, "Label1_11", QStringLiteral("あなたのブログや掲示板のアドレス"),
+             {120, 45, 3015, 255});
+    addLabel(this, "Label1_13", QStringLiteral("http://"), {80, 300, 615, 255});
+    m_blogBox = addTextBox(this, "Text4", kBoxMaxLength, {720, 260, 3135, 270});
+    addLabel(this, "Label1_16", QStringLiteral("ステータスの選択"), {3960, 45, 1575, 255});
+    m_themeBox = new QComboBox(this);
+    m_themeBox->setObjectName(QStringLiteral("Combo1"));
+    m_themeBox->setEditable(true);
+    m_themeBox->setInsertPolicy(QComboBox::NoInsert);
+    for (const char* theme : kThemes)
+        m_themeBox->addItem(utf8(theme));
+    placeTwips(m_themeBox, {3960, 240, 1575, 300});
+
+    auto* textColour =
+        addButton(this, "Command3", QStringLiteral("テキストの色"), {240, 720, 1335, 255});
+    m_sample = addLabel(this, "Label2", QStringLiteral("サンプル色"), {1680, 720, 2295, 255});
+    m_sample->setAlignment(Qt::AlignCenter);
+    m_sample->setFrameShape(QFrame::Box);
+    m_sample->setAutoFillBackground(true);
+    auto* backColour =
+        addButton(this, "Command4", QStringLiteral("背景の色"), {4080, 720, 1335, 255});
+    connect(textColour, &QPushButton::clicked, this, [this] { chooseColour(m_textColor); });
+    connect(backColour, &QPushButton::clicked, this, [this] { chooseColour(m_backColor); });
+
+    auto* frame = new QGroupBox(QStringLiteral("copy+"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    placeTwips(frame, {120, 1080, 4095, 495});
+    m_suffixOptions = addChoices(frame, kSuffixOptions, kChoiceTopInFrame, 270);
+    m_yearsBox = addTextBox(frame, "Text7", 2, {3240, kChoiceTopInFrame, 375, 270});
+    addLabel(frame, "Label3", QStringLiteral("年"), {3660, kChoiceTopInFrame, 255, 270});
+    for (QRadioButton* option : m_suffixOptions)
+        connect(option, &QRadioButton::toggled, this,
+                [this] { m_yearsBox->setEnabled(m_suffixOptions[2]->isChecked()); });
+
+    m_packCountBox = new QCheckBox(this);
+    m_packCountBox->setObjectName(QStringLiteral("Check2"));
+    placeTwips(m_packCountBox, {4440, 1320, 255, 255});
+    addLabel(this, "Label5", QStringLiteral("箱数表示"), {4680, 1320, 855, 255});
+
+    addLabel(this, "Label1_6", QStringLiteral("卒煙日"), {240, 1845, 720, 255});
+    for (std::size_t i = 0; i < m_quitBoxes.size(); ++i) {
+        const QuitBox& box = kQuitBoxes[i];
+        m_quitBoxes[i] =
+            addTextBox(this, box.name, box.maxLength, {box.left, 1800, box.width, 270});
+        addLabel(this, box.unitName, utf8(box.unit), {box.left + box.width + 45, 1845, 255, 255});
+    }
+
+    addLabel(this, "Label1_7", QStringLiteral("一日あたりの本数"), {240, 2205, 1815, 255});
+    m_perDayBox = addTextBox(this, "Text2", 3, {2160, 2160, 495, 240});
+    addLabel(this, "Label1_5", QStringLiteral("本"), {2700, 2205, 255, 255});
+    addLabel(this, "Label1_8", QStringLiteral("一箱（２０本）の金額"), {240, 2450, 1815, 255});
+    m_priceBox = addTextBox(this, "Text3", 4, {2160, 2400, 615, 240});
+    addLabel(this, "Label1_9", QStringLiteral("円"), {2820, 2450, 255, 255});
+    addLabel(this, "Label1_14", QStringLiteral("税(円/千本)"), {3480, 2200, 1035, 255});
+    m_tobaccoTaxBox = addTextBox(this, "Text5", 5, {3600, 2400, 855, 240});
+    addLabel(this, "Label1_15", QStringLiteral("消費税(％)"), {4560, 2200, 975, 255});
+    m_consumptionTaxBox = addTextBox(this, "Text6", 2, {4620, 2400, 495, 240});
+    addLabel(this, "Label1_10", QStringLiteral("サイズ"), {240, 2660, 735, 255});
+    m_sizeOptions = addSizeOptions(this, {1080, 2280, 3960}, 2660);
+
+    auto* premium = addButton(this, "Command5", QStringLiteral("みんなでケムリナ＝広告"),
+                              {120, 3000, 2175, 300});
+    auto* help = addButton(this, "Command6", QStringLiteral("ヘルプ"), {2400, 3000, 735, 300});
+    auto* saveButton =
+        addButton(this, "Command1", QStringLiteral("設定を保存"), {3240, 3000, 1095, 300});
+    auto* cancelButton =
+        addButton(this, "Command2", QStringLiteral("キャンセル"), {4440, 3000, 1095, 300});
+    connect(premium, &QPushButton::clicked, this, [this] {
+        m_context.navigator.openPremiumNotice();
+        close();
+    });
+    connect(help, &QPushButton::clicked, this, [this] { m_context.navigator.openHelp(); });
+    connect(saveButton, &QPushButton::clicked, this, &SettingsWindow::save);
+    connect(cancelButton, &QPushButton::clicked, this, &SettingsWindow::cancel);
+}
+
+void SettingsWindow::fillFromRecords() {
+    const QuitProfile& profile = m_context.state.profile;
+    const Options& options = m_context.state.options;
+    const DateTimeParts quit = profile.quitMoment();
+    const std::int32_t parts[] = {quit.year, quit.month, quit.day, quit.hour, quit.minute};
+    for (std::size_t i = 0; i < m_quitBoxes.size(); ++i)
+        m_quitBoxes[i]->setText(QString::number(parts[i]));
+    m_perDayBox->setText(QString::number(profile.cigarettesPerDay));
+    m_priceBox->setText(QString::number(profile.packPrice));
+
+    showCigaretteLength(m_sizeOptions, profile.cigaretteLength);
+    const bool knownSuffix = options.profileSuffix >= 0 && options.profileSuffix <= 2;
+    m_suffixOptions[knownSuffix ? static_cast<std::size_t>(options.profileSuffix) : 0]->setChecked(
+        true);
+    m_yearsBox->setEnabled(m_suffixOptions[2]->isChecked());
+
+    m_tobaccoTaxBox->setText(QString::number(options.tobaccoTaxPer1000));
+    m_consumptionTaxBox->setText(QString::number(options.consumptionTaxPercent));
+    m_yearsBox->setText(QString::number(options.smokingYears));
+    m_packCountBox->setChecked(options.showPackCount == 1);
+    m_blogBox->setText(options.blogAddress);
+    m_themeBox->setEditText(options.statusTheme);
+    m_textColor = options.textColor;
+    m_backColor = options.backColor;
+    showSampleColours();
+    moveToTwips(this, options.mainLeft, options.mainTop);
+}
+
+void SettingsWindow::chooseColour(std::int32_t& colour) {
+    const auto chosen = m_context.platform.chooseColor(this, m_lastDialogColour);
+    if (!chosen)
+        return;
+    m_lastDialogColour = *chosen;
+    colour = Rgb{chosen->red(), chosen->green(), chosen->blue()}.toWindowsColor();
+    showSampleColours();
+}
+
+void SettingsWindow::showSampleColours() {
+    QPalette palette = m_sample->palette();
+    palette.setColor(QPalette::Window, toQColor(m_backColor));
+    palette.setColor(QPalette::WindowText, toQColor(m_textColor));
+    m_sample->setPalette(palette);
+}
+
+bool SettingsWindow::stop(const QString& message) {
+    m_context.platform.showMessage(this, message);
+    return false;
+}
+
+void SettingsWindow::save() {
+    const DateTimeParts now = m_context.clock.now();
+    if (!saveQuitProfile(now) || !saveOptions(now))
+        return;
+    m_context.navigator.showViewForWindowMode();
+    close();
+}
+
+bool SettingsWindow::saveQuitProfile(const DateTimeParts& now) {
+    std::array<std::int32_t, 5> parts{};
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        parts[i] = valueOfText(m_quitBoxes[i]->text());
+    const DateTimeParts entered{parts[0], parts[1], parts[2], parts[3], parts[4]};
+    int errors = quitMomentRangeErrors(entered, now.year);
+    const bool future = isLaterThan(entered, now);
+
+    QuitProfile profile = m_context.state.profile;
+    profile.setQuitMoment(entered);
+    profile.cigarettesPerDay = valueOfText(m_perDayBox->text());
+    profile.packPrice = valueOfText(m_priceBox->text());
+    errors += smokingProfileRangeErrors(profile.cigarettesPerDay, profile.packPrice);
+    if (errors > 0)
+        return stop(rangeMessage());
+    if (future)
+        return stop(futureMessage());
+    profile.cigaretteLength =
+        chosenCigaretteLength(m_sizeOptions).value_or(profile.cigaretteLength);
+
+    m_context.store.ensureDataDir();
+    if (!m_context.store.saveQuitProfile(profile))
+        return stop(saveFailedMessage());
+    m_context.state.profile = profile;
+    return true;
+}
+
+bool SettingsWindow::saveOptions(const DateTimeParts& now) {
+    Options options = m_context.state.options;
+    options.blogAddress = trimmedBlanks(m_blogBox->text());
+    if (const int suffix = checkedIndex(m_suffixOptions); suffix >= 0)
+        options.profileSuffix = suffix;
+    options.showPackCount = m_packCountBox->isChecked() ? 1 : 0;
+    options.statusTheme = m_themeBox->currentText();
+    const auto tobaccoTax = strictWholeNumber(m_tobaccoTaxBox->text());
+    if (!tobaccoTax || outside(*tobaccoTax, 0, kMaxTobaccoTax))
+        return stop(rangeMessage());
+    options.tobaccoTaxPer1000 = *tobaccoTax;
+    const auto consumptionTax = strictWholeNumber(m_consumptionTaxBox->text());
+    if (!consumptionTax || outside(*consumptionTax, 0, kMaxConsumptionTax))
+        return stop(rangeMessage());
+    options.consumptionTaxPercent = *consumptionTax;
+    options.smokingYears = valueOfText(m_yearsBox->text());
+    if (outside(options.smokingYears, 1, 99))
+        return stop(rangeMessage());
+    const TwipsPoint position = windowTwips(this);
+    options.mainLeft = position.left;
+    options.mainTop = position.top;
+    options.textColor = m_textColor;
+    options.backColor = m_backColor;
+
+    m_context.store.ensureDataDir();
+    const ReadStatus profileFile = m_context.store.loadQuitProfile(now).status;
+    if (profileFile == ReadStatus::Missing || profileFile == ReadStatus::Unreadable)
+        m_context.state.profile = QuitProfile::defaultsAt(now);
+    if (!m_context.store.saveOptions(options))
+        return stop(saveFailedMessage());
+    m_context.state.options = storableOptions(options);
+    return true;
+}
+
+void SettingsWindow::cancel() {
+    m_context.navigator.showViewForWindowMode();
+    close();
+}
+
+} // namespace kemurina

@@ -1,0 +1,58 @@
+#include "ui/dialogs/SetupWindow.h"
+
+#include "ui/dialogs/EntryRules.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kemurina {
+
+SetupWindow::SetupWindow(AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_context(context) {
+    setUpDialog(this, "Form3", QStringLiteral(" ケムリナ初期設定 - pelnoa"));
+    fixClientSize(this, 6015, 3900);
+
+    addLabel(this, "Label2_0", QStringLiteral("初期値を設定してください"), {1320, 120, 3375, 255});
+    addLabel(this, "Label2_1", QStringLiteral("一日あたりに吸っているタバコの本数"),
+             {1200, 600, 3615, 255});
+    addLabel(this, "Label1", QStringLiteral("（１から２００までの半角数字で記入）"),
+             {1200, 840, 3615, 255});
+    m_perDayBox = addTextBox(this, "Text1_0", 3, {2040, 1080, 1215, 270});
+    addLabel(this, "Label2_2", QStringLiteral("一箱（２０本）あたりのタバコの金額"),
+             {1200, 1440, 3375, 255});
+    addLabel(this, "Label3", QStringLiteral("（１から２０００の半角数字で記入）"),
+             {1200, 1680, 3375, 255});
+    m_priceBox = addTextBox(this, "Text1_1", 4, {2040, 1920, 1215, 270});
+    addLabel(this, "Label2_3", QStringLiteral("あなたの吸っているタバコのサイズ"),
+             {1320, 2400, 3375, 255});
+    m_sizeOptions = addSizeOptions(this, {960, 2160, 3720}, 2640);
+    showCigaretteLength(m_sizeOptions, kCigaretteLengths[kStandardSize]);
+    auto* confirmButton =
+        addButton(this, "Command1", QStringLiteral("設定する"), {1440, 3120, 2295, 375});
+    connect(confirmButton, &QPushButton::clicked, this, &SetupWindow::confirm);
+    onEnterKey(this, [this] { confirm(); });
+    centreOnScreen(this);
+
+    if (m_context.platform.anotherInstanceRunning()) {
+        m_anotherInstance = true;
+        m_context.platform.showMessage(this, alreadyRunningMessage());
+    }
+}
+
+void SetupWindow::confirm() {
+    const std::int32_t perDay = valueOfText(m_perDayBox->text());
+    const std::int32_t price = valueOfText(m_priceBox->text());
+    if (smokingProfileRangeErrors(perDay, price) > 0) {
+        m_context.platform.showMessage(this, rangeMessage());
+        return;
+    }
+    QuitProfile& profile = m_context.state.profile;
+    profile.cigarettesPerDay = perDay;
+    profile.packPrice = price;
+    profile.cigaretteLength =
+        chosenCigaretteLength(m_sizeOptions).value_or(profile.cigaretteLength);
+    m_context.navigator.openStartConfirmation();
+    close();
+}
+
+} // namespace kemurina

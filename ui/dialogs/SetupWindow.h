@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/AppContext.h"
+#include "ui/dialogs/DialogLook.h"
+
+#include <QWidget>
+
+class QLineEdit;
+
+namespace kemurina {
+
+// Form3: the first start asks for the smoking profile, then hands over to the start
+// confirmation.
+class SetupWindow final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit SetupWindow(AppContext& context, QWidget* parent = nullptr);
+
+    // True when the program was found running already: the message has been shown, and the
+    // caller ends the program at once without showing this window or writing anything.
+    bool anotherInstanceFound() const { return m_anotherInstance; }
+
+    void confirm();
+
+  private:
+    AppContext& m_context;
+    bool m_anotherInstance = false;
+    QLineEdit* m_perDayBox = nullptr;
+    QLineEdit* m_priceBox = nullptr;
+    SizeOptions m_sizeOptions{};
+};
+
+} // namespace kemurina
