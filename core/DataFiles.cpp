@@ -160,7 +160,9 @@ bool writeAtomically(const QString& dir, const QString& path, const QByteArray& 
     if (!QDir().mkpath(dir))
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: QSaveFile commits a file whose buffered flush failed (disk full, size
+    // limit), so every write must report its own short count here.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();

@@ -3,22 +3,21 @@
 #include "core/Records.h"
 
 #include <QByteArrayView>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <algorithm>
 
 namespace kemurina::fuzzing {
 
 // Reads fixed-size values from the front of a fuzzer input; past its end every value is 0,
 // so that short inputs still reach every part of a target.
 class FuzzInput {
-public:
+  public:
     FuzzInput(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
 
-    template <typename T>
-    T take() {
+    template <typename T> T take() {
         T value{};
         const std::size_t n = m_pos < m_size ? std::min(sizeof(T), m_size - m_pos) : 0;
         if (n > 0)
@@ -39,23 +38,24 @@ public:
     }
 
     QByteArrayView rest() const {
-        return m_pos < m_size ? QByteArrayView(m_data + m_pos, static_cast<qsizetype>(m_size - m_pos))
-                              : QByteArrayView();
+        return m_pos < m_size
+                   ? QByteArrayView(m_data + m_pos, static_cast<qsizetype>(m_size - m_pos))
+                   : QByteArrayView();
     }
 
-private:
+  private:
     const std::uint8_t* m_data;
     std::size_t m_size;
     std::size_t m_pos = 0;
 };
 
-}  // namespace kemurina::fuzzing
+} // namespace kemurina::fuzzing
 
 // A broken invariant is a crash for libFuzzer, with the condition named first.
 #define FUZZ_CHECK(condition)                                                                      \
     do {                                                                                           \
         if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "invariant broken: %s (%s:%d)\n", #condition, __FILE__,         \
+            std::fprintf(stderr, "invariant broken: %s (%s:%d)\n", #condition, __FILE__,           \
                          __LINE__);                                                                \
             __builtin_trap();                                                                      \
         }                                                                                          \

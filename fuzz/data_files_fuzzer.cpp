@@ -55,8 +55,8 @@ void checkLineFormat(const std::optional<QuitProfile>& profile,
 // Both files present: start-up reads and never rewrites; each record is what parsing gave
 // or that record's defaults.
 void checkLoading(QByteArrayView profileBytes, QByteArrayView optionsBytes,
-                  const std::optional<QuitProfile>& profile,
-                  const std::optional<Options>& options, const DateTimeParts& now) {
+                  const std::optional<QuitProfile>& profile, const std::optional<Options>& options,
+                  const DateTimeParts& now) {
     const DataStore& s = store();
     FUZZ_CHECK(s.ensureDataDir());
     writeFile(s.quitProfilePath(), profileBytes);
@@ -106,7 +106,7 @@ void checkTexts(AppState& state) {
     FUZZ_CHECK(state.display.captions[ElapsedCaption] == calendarForm);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);

@@ -23,7 +23,9 @@ namespace {
 enum Box { Year, Month, Day, Hour, Minute, PerDay, Price, Tax, ConsumptionTax, Years, Blog, Theme };
 constexpr int kBoxCount = 12;
 
-bool within(std::int32_t v, std::int32_t lo, std::int32_t hi) { return v >= lo && v <= hi; }
+bool within(std::int32_t v, std::int32_t lo, std::int32_t hi) {
+    return v >= lo && v <= hi;
+}
 
 // Both readings of one text agree (the strict one rounds to nearest, the lenient one down),
 // and blanks in front change neither.
@@ -71,7 +73,7 @@ void checkAcceptedSave(const QuitProfile& profile, const Options& options,
     FUZZ_CHECK(longReport(state).count(QStringLiteral("\r\n")) == 5);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
