@@ -62,6 +62,9 @@ void setUpDialog(QWidget* window, const char* objectName, const QString& title) 
 
 void fixClientSize(QWidget* window, int widthTwips, int heightTwips) {
     window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint);
 }
 
 void placeTwips(QWidget* control, const Twips& at) {

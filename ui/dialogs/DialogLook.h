@@ -44,6 +44,7 @@ int twipsToPixels(int twips);
 
 // A top-level dialog: name, title, the dialogs' 9-point font, deleted when closed.
 void setUpDialog(QWidget* window, const char* objectName, const QString& title);
+// A window of fixed size has no maximise button.
 void fixClientSize(QWidget* window, int widthTwips, int heightTwips);
 
 void placeTwips(QWidget* control, const Twips& at);

@@ -5,7 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,6 +42,8 @@ constexpr Choice kSuffixOptions[] = {{"Option2_0", "OFF", 480, 600},
                                      {"Option2_1", "ON", 1080, 600},
                                      {"Option2_2", "ON+喫煙年数→", 1680, 1560}};
 constexpr int kChoiceTopInFrame = 195;
+constexpr int kFrameEdgeTop = 6; // pixels
+constexpr int kFrameCaptionLeft = 6;
 
 constexpr int kBoxMaxLength = 256;
 constexpr std::int32_t kMaxTobaccoTax = 100000;
@@ -128,9 +130,17 @@ void SettingsWindow::buildControls() {
     connect(textColour, &QPushButton::clicked, this, [this] { chooseColour(m_textColor); });
     connect(backColour, &QPushButton::clicked, this, [this] { chooseColour(m_backColor); });
 
-    auto* frame = new QGroupBox(QStringLiteral("copy+"), this);
+    // A frame with its caption on the top edge.
+    auto* frame = new QWidget(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     placeTwips(frame, {120, 1080, 4095, 495});
+    auto* edge = new QFrame(frame);
+    edge->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    edge->setGeometry(0, kFrameEdgeTop, frame->width(), frame->height() - kFrameEdgeTop);
+    auto* caption = new QLabel(QStringLiteral("copy+"), frame);
+    caption->setAutoFillBackground(true);
+    caption->move(kFrameCaptionLeft, 0);
+    caption->adjustSize();
     m_suffixOptions = addChoices(frame, kSuffixOptions, kChoiceTopInFrame, 270);
     m_yearsBox = addTextBox(frame, "Text7", 2, {3240, kChoiceTopInFrame, 375, 270});
     addLabel(frame, "Label3", QStringLiteral("年"), {3660, kChoiceTopInFrame, 255, 270});

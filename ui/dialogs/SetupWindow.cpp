@@ -10,7 +10,7 @@ namespace kemurina {
 SetupWindow::SetupWindow(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context) {
     setUpDialog(this, "Form3", QStringLiteral(" ケムリナ初期設定 - pelnoa"));
-    fixClientSize(this, 6015, 3900);
+    fixClientSize(this, 5775, 3840);
 
     addLabel(this, "Label2_0", QStringLiteral("初期値を設定してください"), {1320, 120, 3375, 255});
     addLabel(this, "Label2_1", QStringLiteral("一日あたりに吸っているタバコの本数"),

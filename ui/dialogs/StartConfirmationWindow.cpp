@@ -11,7 +11,7 @@ namespace kemurina {
 StartConfirmationWindow::StartConfirmationWindow(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context) {
     setUpDialog(this, "Form4", QStringLiteral(" ( ・◇・)  - pelnoa"));
-    fixClientSize(this, 5895, 3855);
+    fixClientSize(this, 5655, 3855);
 
     auto* welcome =
         addLabel(this, "Label1", QStringLiteral("ようこそケムリナへ"), {1800, 480, 2055, 375});
