@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QHash>
+#include <QLockFile>
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+class QSystemTrayIcon;
+
+namespace kemurina {
+
+// The desktop through Qt alone, so that it builds unchanged on every system Qt runs on.
+class DesktopPlatform final : public Platform {
+  public:
+    // lockPath: the file whose lock marks a running instance.
+    explicit DesktopPlatform(QString lockPath = instanceLockPath());
+    ~DesktopPlatform() override;
+
+    // The per-user lock file in the temporary directory.
+    static QString instanceLockPath();
+
+    bool anotherInstanceRunning() override;
+    bool openUrl(const QString& address) override;
+    void showMessage(QWidget* parent, const QString& text) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    QSize screenSizeTwips() const override;
+    void shellNotifyIcon(NotifyIconMessage message, const NotifyIconData& data,
+                         std::function<void(std::uint32_t)> onCallback) override;
+
+  private:
+    QString m_lockPath;
+    std::unique_ptr<QLockFile> m_instanceLock;
+    bool m_instanceChecked = false;
+    bool m_otherInstance = false;
+    // One icon per owning window, keyed by the record's window handle.
+    QHash<std::uintptr_t, QPointer<QSystemTrayIcon>> m_trayIcons;
+};
+
+} // namespace kemurina
