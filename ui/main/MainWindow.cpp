@@ -1,0 +1,297 @@
+#include "ui/main/MainWindow.h"
+
+#include "ui/dialogs/DialogLook.h"
+#include "ui/main/AppController.h"
+#include "ui/main/ViewParts.h"
+
+#include <QIcon>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+namespace kemurina {
+
+namespace {
+
+struct CaptionLabel {
+    int index;
+    const char* text;
+    Twips box;
+};
+
+constexpr std::array<CaptionLabel, 7> kCaptionLabels = {{
+    {0, "卒煙からの日数", {120, 60, 1335, 135}},
+    {4, "延びた寿命", {120, 610, 975, 135}},
+    {2, "節約できた金額", {120, 1155, 1335, 135}},
+    {1, "吸わなかった煙草", {120, 1710, 1455, 135}},
+    {6, "今日の一言", {120, 2235, 975, 135}},
+    {5, "ステータス", {4005, 60, 975, 135}},
+    {19, "肺の状態", {4080, 630, 735, 135}},
+}};
+
+// Indexed by Caption: elapsed, lifetime, money, status, not smoked, message.
+constexpr std::array<Twips, kCaptionCount> kValueLabels = {{
+    {240, 240, 3615, 255},
+    {240, 790, 3615, 255},
+    {240, 1340, 3615, 255},
+    {4080, 240, 1335, 255},
+    {240, 1890, 5175, 255},
+    {240, 2440, 5175, 255},
+}};
+
+struct Picture {
+    const char* name;
+    const char* resource;
+    Twips box;
+};
+
+// Indexed by MilestonePicture.
+constexpr std::array<Picture, kMilestonePictureCount> kPictures = {{
+    {"Image1_10", ":/milestones/image1_10.png", {2040, 2700, 450, 435}},
+    {"Image1_11", ":/milestones/image1_11.png", {2580, 2700, 450, 435}},
+    {"Image1_12", ":/milestones/image1_12.png", {3120, 2700, 450, 435}},
+    {"Image3_0", ":/milestones/image3_0.png", {2040, 1560, 450, 435}},
+    {"Image3_1", ":/milestones/image3_1.png", {2580, 1560, 450, 435}},
+    {"Image3_2", ":/milestones/image3_2.png", {3120, 1560, 450, 435}},
+}};
+
+struct Button {
+    const char* name;
+    const char* caption;
+    Twips box;
+    void (MainWindow::*click)();
+};
+
+const std::array<Button, 4> kButtons = {{
+    {"Command3", "コピ１", {120, 2950, 735, 300}, &MainWindow::command3Click},
+    {"Command4", "コピ２", {960, 2950, 735, 300}, &MainWindow::command4Click},
+    {"Command2", "ＢＢＳ", {3960, 2950, 735, 300}, &MainWindow::command2Click},
+    {"Command1", "設定", {4800, 2950, 735, 300}, &MainWindow::command1Click},
+}};
+
+// Two open frames: around the message of the day and around the lungs, each with a gap
+// in its top-left corner where the caption sits.
+struct Line {
+    int x1, y1, x2, y2;
+};
+constexpr std::array<Line, 8> kFrameLines = {{
+    {960, 2300, 5520, 2300},
+    {120, 2400, 120, 2780},
+    {5520, 2300, 5520, 2780},
+    {120, 2780, 5520, 2780},
+    {4800, 720, 5400, 720},
+    {4080, 840, 4080, 1680},
+    {5400, 720, 5400, 1680},
+    {4080, 1680, 5400, 1680},
+}};
+
+constexpr int kTimer1IntervalMs = 30000;
+const QColor kInitialLungColour(255, 192, 192);
+const QColor kBackground(192, 192, 192);
+constexpr qreal kCaptionPointSize = 8.25;
+
+} // namespace
+
+MainWindow::MainWindow(AppController& app)
+    : ViewWindow(app, QStringLiteral("Form1"), QStringLiteral(" ケムリナ - pelnoa"),
+                 QSize(twipsToPixels(5625), twipsToPixels(3330))) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kBackground);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    buildControls();
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(kTimer1IntervalMs);
+    connect(m_timer1, &QTimer::timeout, this, &MainWindow::timer1Tick);
+}
+
+void MainWindow::buildControls() {
+    for (std::size_t i = 0; i < kFrameLines.size(); ++i) {
+        const Line& l = kFrameLines[i];
+        auto* line = new FrameLine(l.x1, l.y1, l.x2, l.y2, this);
+        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+    }
+
+    QPalette captionPalette = palette();
+    captionPalette.setColor(QPalette::WindowText, Qt::white);
+    for (const CaptionLabel& c : kCaptionLabels) {
+        auto* label = new ControlLabel(QString::fromUtf8(c.text), this);
+        label->setObjectName(QStringLiteral("Label1_%1").arg(c.index));
+        placeTwips(label, c.box);
+        useGothicFont(label, kCaptionPointSize);
+        // The drawn height is a little short for the fallback fonts; never cut the glyphs.
+        label->resize(label->width(), std::max(label->height(), label->fontMetrics().height()));
+        label->setPalette(captionPalette);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    for (std::size_t i = 0; i < kCaptionCount; ++i) {
+        auto* label = new ControlLabel(this);
+        label->setObjectName(QStringLiteral("Label2_%1").arg(i));
+        placeTwips(label, kValueLabels[i]);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+        label->setAlignment(Qt::AlignCenter);
+        label->setAutoFillBackground(true);
+        m_values[i] = label;
+    }
+    connect(m_values[ElapsedCaption], &ControlLabel::clicked, this,
+            &MainWindow::elapsedLabelClicked);
+
+    m_lungs[0] = new FilledShape(FilledShape::Kind::Oval, this);
+    m_lungs[0]->setObjectName(QStringLiteral("Shape2_0"));
+    placeTwips(m_lungs[0], {4320, 860, 375, 735});
+    m_lungs[1] = new FilledShape(FilledShape::Kind::Oval, this);
+    m_lungs[1]->setObjectName(QStringLiteral("Shape2_1"));
+    placeTwips(m_lungs[1], {4800, 860, 375, 735});
+    m_lungs[2] = new FilledShape(FilledShape::Kind::Rectangle, this);
+    m_lungs[2]->setObjectName(QStringLiteral("Shape1"));
+    placeTwips(m_lungs[2], {4560, 1100, 375, 210});
+    for (FilledShape* lung : m_lungs)
+        lung->setFillColor(kInitialLungColour);
+
+    for (std::size_t i = 0; i < kMilestonePictureCount; ++i) {
+        auto* picture = new ControlLabel(this);
+        picture->setObjectName(QString::fromLatin1(kPictures[i].name));
+        placeTwips(picture, kPictures[i].box);
+        picture->setScaledContents(true);
+        picture->hide();
+        m_pictures[i] = picture;
+    }
+    auto* image2 = new ControlLabel(this);
+    image2->setObjectName(QStringLiteral("Image2"));
+    placeTwips(image2, {0, 240, 240, 240});
+    image2->hide();
+
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
+    placeTwips(m_progress, {1800, 3120, 2055, 120});
+    m_progress->setRange(0, kProgressMaximum);
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+
+    for (const Button& b : kButtons) {
+        auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
+        button->setObjectName(QString::fromLatin1(b.name));
+        placeTwips(button, b.box);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, b.click);
+    }
+}
+
+void MainWindow::load() {
+    m_app.reloadRecords();
+    for (ControlLabel* picture : m_pictures)
+        picture->hide();
+    m_app.refreshAll();
+    Options& o = m_app.state().options;
+    placeAtStored(o.mainLeft, o.mainTop, kMainWindowRoom);
+    applyLabelColours();
+    fillNotifyRecord();
+    m_timer1->start();
+}
+
+void MainWindow::applyLabelColours() {
+    const Options& o = m_app.state().options;
+    for (ControlLabel* label : m_values) {
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::Window, toQColor(o.backColor));
+        pal.setColor(QPalette::WindowText, toQColor(o.textColor));
+        label->setPalette(pal);
+    }
+}
+
+void MainWindow::render(const DisplayValues& values) {
+    for (std::size_t i = 0; i < kCaptionCount; ++i)
+        m_values[i]->setText(values.captions[i]);
+
+    const Rgb lung = values.lungColour;
+    m_lungs[0]->setFillColor(QColor(lung.red, lung.green, lung.blue));
+    m_lungs[1]->setFillColor(m_lungs[0]->fillColor());
+    m_lungs[2]->setFillColor(m_lungs[0]->fillColor());
+
+    const MilestoneView& m = values.milestones;
+    for (std::size_t i = 0; i < kMilestonePictureCount; ++i) {
+        showMilestonePicture(i, m.visible[i]);
+        if (m.visible[i] && m.topTwips)
+            m_pictures[i]->move(m_pictures[i]->x(), twipsToPixels(*m.topTwips));
+    }
+    if (m.hideProgressBar)
+        m_progress->hide();
+    m_progress->setValue(m.progressValue);
+}
+
+void MainWindow::showMilestonePicture(std::size_t picture, bool visible) {
+    if (visible && !m_pictureLoaded[picture]) {
+        // Loaded on first use: most days show no picture at all.
+        const QIcon icon(QString::fromLatin1(kPictures[picture].resource));
+        m_pictures[picture]->setPixmap(
+            icon.pixmap(m_pictures[picture]->size(), devicePixelRatioF()));
+        m_pictureLoaded[picture] = true;
+    }
+    m_pictures[picture]->setVisible(visible);
+}
+
+void MainWindow::timer1Tick() {
+    m_app.refreshAll();
+}
+
+void MainWindow::elapsedLabelClicked() {
+    AppState& s = m_app.state();
+    toggleElapsedLabel(s);
+    m_values[ElapsedCaption]->setText(s.display.captions[ElapsedCaption]);
+}
+
+void MainWindow::command3Click() {
+    m_app.copyLongReport();
+}
+
+void MainWindow::command4Click() {
+    m_app.copyShortPost();
+}
+
+void MainWindow::command2Click() {
+    m_app.openBlog(this);
+}
+
+void MainWindow::command1Click() {
+    m_app.openSettingsFrom(*this);
+}
+
+QString MainWindow::popupCaption() const {
+    return QStringLiteral("popup");
+}
+
+void MainWindow::fillPopupMenu(QMenu& menu) {
+    addMenuItem(menu, QStringLiteral("mnuCopy"), QStringLiteral("コピーする"),
+                [this] { command3Click(); });
+    addMenuItem(menu, QStringLiteral("mnuCopy2"), QStringLiteral("ツイッター用にコピー"),
+                [this] { command4Click(); });
+    addMenuItem(menu, QStringLiteral("mnuBlog"), QStringLiteral("ブログや掲示板を開く"),
+                [this] { command2Click(); });
+    addMenuItem(menu, QStringLiteral("mnuSettei"), QStringLiteral("設定変更をする"),
+                [this] { command1Click(); });
+    addMenuItem(menu, QStringLiteral("mnuVer"), QStringLiteral("バージョン情報"),
+                [this] { m_app.showVersion(this); });
+    addMenuItem(menu, QStringLiteral("mnuMini"), QStringLiteral("ミニサイズで運転する"),
+                [this] { m_app.switchToMiniView(); });
+    addMenuItem(menu, QStringLiteral("mnuHelp"), QStringLiteral("ヘルプを読む"),
+                [this] { m_app.openHelp(); });
+    addMenuItem(menu, QStringLiteral("mnuExit"), QStringLiteral("アプリケーションの終了"),
+                [this] { close(); });
+}
+
+void MainWindow::unload() {
+    m_timer1->stop();
+    restoreFromMinimised();
+    Options& o = m_app.state().options;
+    storePosition(o.mainLeft, o.mainTop);
+    m_app.saveOptions();
+    deleteNotifyIcon();
+    m_app.closeOtherView(*this);
+}
+
+} // namespace kemurina

@@ -1,0 +1,109 @@
+#include "ui/main/ViewWindow.h"
+
+#include "ui/dialogs/DialogLook.h"
+#include "ui/main/AppController.h"
+
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPointer>
+
+namespace kemurina {
+
+ViewWindow::ViewWindow(AppController& app, const QString& objectName, const QString& title,
+                       QSize clientPixels)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_app(app) {
+    setObjectName(objectName);
+    setWindowTitle(title);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(clientPixels);
+    useGothicFont(this, 9);
+}
+
+QMenu* ViewWindow::popupMenu() {
+    if (m_popup == nullptr) {
+        m_popup = new QMenu(popupCaption(), this);
+        m_popup->setObjectName(QStringLiteral("mnuPopup"));
+        fillPopupMenu(*m_popup);
+    }
+    return m_popup;
+}
+
+QAction* ViewWindow::addMenuItem(QMenu& menu, const QString& name, const QString& caption,
+                                 std::function<void()> action) {
+    QAction* item = menu.addAction(caption);
+    item->setObjectName(name);
+    connect(item, &QAction::triggered, this, [action = std::move(action)] { action(); });
+    return item;
+}
+
+void ViewWindow::fillNotifyRecord() {
+    m_record = NotifyIconData{};
+    m_record.hWnd = reinterpret_cast<std::uintptr_t>(this);
+    m_record.hIcon = AppController::programIcon();
+}
+
+void ViewWindow::sendToTray() {
+    hide();
+    QPointer<ViewWindow> self(this);
+    m_app.platform().shellNotifyIcon(NotifyIconMessage::Add, m_record,
+                                     [self](std::uint32_t message) {
+                                         if (self)
+                                             self->onNotifyCallback(message);
+                                     });
+}
+
+void ViewWindow::onNotifyCallback(std::uint32_t mouseMessage) {
+    if (mouseMessage != NotifyIconData::kLeftButtonUp)
+        return;
+    show();
+    deleteNotifyIcon();
+}
+
+void ViewWindow::deleteNotifyIcon() {
+    m_app.platform().shellNotifyIcon(NotifyIconMessage::Delete, m_record, {});
+}
+
+void ViewWindow::restoreFromMinimised() {
+    if (windowState() & Qt::WindowMinimized)
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+}
+
+void ViewWindow::placeAtStored(std::int32_t& left, std::int32_t& top, PlacementRoom room) {
+    const TwipsPoint corner =
+        correctedPosition({left, top}, m_app.platform().screenSizeTwips(), room);
+    left = corner.left;
+    top = corner.top;
+    moveToTwips(this, left, top);
+}
+
+void ViewWindow::storePosition(std::int32_t& left, std::int32_t& top) const {
+    const TwipsPoint corner = windowTwips(this);
+    left = corner.left;
+    top = corner.top;
+}
+
+void ViewWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        sendToTray();
+    event->accept();
+}
+
+void ViewWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton)
+        popupMenu()->popup(event->globalPosition().toPoint());
+    event->accept();
+}
+
+void ViewWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (m_unloading)
+        return;
+    m_unloading = true;
+    unload();
+    m_app.viewUnloaded(*this);
+}
+
+} // namespace kemurina
