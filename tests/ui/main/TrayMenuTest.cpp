@@ -15,13 +15,6 @@ using TrayTest = ViewTest;
 using MenuTest = ViewTest;
 using UnloadTest = ViewTest;
 
-QStringList itemNames(QMenu* menu) {
-    QStringList names;
-    for (QAction* a : menu->actions())
-        names << a->objectName() + QLatin1Char('=') + a->text();
-    return names;
-}
-
 void trigger(ViewWindow& window, const char* item) {
     QAction* action = window.popupMenu()->findChild<QAction*>(QString::fromLatin1(item));
     ASSERT_NE(action, nullptr) << item;
@@ -136,28 +129,10 @@ TEST(NotifyRecordTest, BytesFollowTheShellLayout) {
     EXPECT_EQ(tip.mid(9), QByteArray(55, ' '));
 }
 
-TEST_F(MenuTest, BothPopupMenusListTheirItemsInOrder) {
-    ASSERT_TRUE(startWith(options()));
-    QMenu* mainMenu = mainView().popupMenu();
-    EXPECT_EQ(mainMenu->objectName(), QStringLiteral("mnuPopup"));
-    EXPECT_EQ(mainMenu->title(), QStringLiteral("popup"));
-    EXPECT_EQ(itemNames(mainMenu),
-              QStringList({"mnuCopy=コピーする", "mnuCopy2=ツイッター用にコピー",
-                           "mnuBlog=ブログや掲示板を開く", "mnuSettei=設定変更をする",
-                           "mnuVer=バージョン情報", "mnuMini=ミニサイズで運転する",
-                           "mnuHelp=ヘルプを読む", "mnuExit=アプリケーションの終了"}));
-    QMenu* miniMenu = miniView().popupMenu();
-    EXPECT_EQ(miniMenu->title(), QStringLiteral("Popupmenu"));
-    EXPECT_EQ(itemNames(miniMenu),
-              QStringList({"mnuCopy=コピーする", "mnuCopy2=ツイッター用にコピー",
-                           "mnuBlog=ブログや掲示板を開く", "mnuHelp=ヘルプを読む",
-                           "mnuSettei=設定変更をする", "mnuVer=バージョン情報",
-                           "mnuSt=標準サイズで運転する", "mnuExit=アプリケーションの終了"}));
-}
-
 TEST_F(MenuTest, RightButtonOnTheSurfaceOpensThePopupMenu) {
     ASSERT_TRUE(startWith(options()));
     QTest::mousePress(&mainView(), Qt::RightButton, {}, QPoint(300, 80));
+    EXPECT_EQ(mainView().popupMenu()->objectName(), QStringLiteral("mnuPopup"));
     EXPECT_TRUE(mainView().popupMenu()->isVisible());
     mainView().popupMenu()->hide();
 }
