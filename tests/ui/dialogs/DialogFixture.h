@@ -3,7 +3,7 @@
 #include "support/Fakes.h"
 #include "ui/AppContext.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QFile>
 #include <QPointer>
@@ -24,6 +24,17 @@ class DialogTest : public ::testing::Test {
     FakePlatform platform;
     FakeNavigator navigator;
     AppContext context{state, store, clock, random, platform, navigator};
+
+    // Windows a test left open must not outlive the state they refer to.
+    void TearDown() override {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->parentWidget() == nullptr)
+                windows << w;
+        for (const QPointer<QWidget>& w : windows)
+            delete w.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     static QByteArray fileBytes(const QString& path) {
         QFile file(path);

@@ -51,6 +51,10 @@ struct SetupCase {
     bool accepted;
 };
 
+void PrintTo(const SetupCase& c, std::ostream* os) {
+    *os << c.perDay << " / " << c.price;
+}
+
 class SetupValidation : public FirstRunTest, public ::testing::WithParamInterface<SetupCase> {};
 
 TEST_P(SetupValidation, AcceptsOneToTwoHundredAndOneToTwoThousand) {

@@ -65,7 +65,6 @@ class PremiumTest : public DialogTest {
         notice = new PremiumNoticeWindow(context);
         notice->show();
     }
-    void TearDown() override { delete notice; }
     QPointer<QWidget> notice;
 };
 
