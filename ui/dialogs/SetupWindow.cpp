@@ -39,6 +39,14 @@ SetupWindow::SetupWindow(AppContext& context, QWidget* parent)
     }
 }
 
+void SetupWindow::setVisible(bool visible) {
+    if (visible && m_anotherInstance) {
+        close();
+        return;
+    }
+    QWidget::setVisible(visible);
+}
+
 void SetupWindow::confirm() {
     const std::int32_t perDay = valueOfText(m_perDayBox->text());
     const std::int32_t price = valueOfText(m_priceBox->text());

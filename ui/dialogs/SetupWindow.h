@@ -23,6 +23,10 @@ class SetupWindow final : public QWidget {
 
     void confirm();
 
+    // Once another instance was found the window never shows: it closes instead, and with no
+    // window left the program ends.
+    void setVisible(bool visible) override;
+
   private:
     AppContext& m_context;
     bool m_anotherInstance = false;

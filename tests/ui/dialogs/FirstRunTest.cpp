@@ -40,9 +40,11 @@ TEST_F(FirstRunTest, AnotherInstanceEndsTheSetupAtOnce) {
     QPointer<SetupWindow> setup = new SetupWindow(context);
     EXPECT_TRUE(setup->anotherInstanceFound());
     EXPECT_EQ(platform.messages, QStringList{"プログラムは既に起動されています。"});
+    setup->show();
+    EXPECT_FALSE(setup->isVisible());
+    EXPECT_TRUE(closed(setup.data()));
     EXPECT_TRUE(navigator.calls.isEmpty());
     EXPECT_TRUE(nothingWritten());
-    delete setup;
 }
 
 struct SetupCase {
