@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
 # ケムリナ end to end, as a user would: build the Debian package, unpack it into a temporary
-# root, start the program through its menu entry under Xvfb with a window manager (openbox)
-# and a tray host (trayer), and drive it with the keyboard and the mouse.
+# root (or, with --system, install it with apt and remove it at the end), start the program
+# through its menu entry under Xvfb with a window manager (openbox) and a tray host (trayer),
+# and drive it with the keyboard and the mouse.
 #
-#   tests/e2e/run-e2e.sh [build-dir]      (default: $KEMURINA_BUILD_DIR or ./build)
+#   tests/e2e/run-e2e.sh [--system] [build-dir]   (default: $KEMURINA_BUILD_DIR or ./build)
 #
 # Screenshots, clipboard texts, reports, data files and logs go to <build-dir>/e2e-artifacts.
 set -euo pipefail
 export LC_ALL=C.UTF-8
 
+system=false
+if [[ ${1:-} == --system ]]; then
+    system=true
+    shift
+fi
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$(realpath -m "${1:-${KEMURINA_BUILD_DIR:-$root/build}}")
 artifacts=$build/e2e-artifacts
@@ -19,6 +25,7 @@ started=$SECONDS
 pids=()
 app_pid=
 data_dir=
+installed=false
 
 cleanup() {
     local pid
@@ -26,6 +33,9 @@ cleanup() {
         kill "$pid" 2>/dev/null || true
     done
     wait 2>/dev/null || true
+    if $installed; then
+        apt-get remove -y -q kemurina >/dev/null 2>&1 || true
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -66,8 +76,17 @@ deb=$(echo "$work"/package/kemurina_*.deb)
 [[ -f $deb ]] || fail "no package was built"
 cp "$work/cpack.log" "$artifacts/"
 dpkg-deb -f "$deb" Package Version Depends >"$artifacts/package-control.txt"
-dpkg-deb -x "$deb" "$work/root"
-prefix=$work/root/usr
+if $system; then
+    [[ $(id -u) == 0 ]] || fail "--system installs the package with apt and needs root"
+    log "apt install $(basename "$deb")"
+    installed=true
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb" >"$work/apt-install.log" 2>&1 ||
+        fail "apt install of the package (see apt-install.log)"
+    prefix=/usr
+else
+    dpkg-deb -x "$deb" "$work/root"
+    prefix=$work/root/usr
+fi
 
 log "validating the menu entry and the AppStream data"
 desktop_file=$prefix/share/applications/jp.example.kemurina.desktop
@@ -303,6 +322,18 @@ options=$(iconv -f CP932 -t UTF-8 "$data_dir/kemurinadata/option.ini")
 number='-?[0-9]+'
 pattern="^1,12244,5,0,5,1,$number,$number,9241372,16777215,\"[^\"]*\",0,$number,$number,\"ソルジャー\""$'\r$'
 [[ $options =~ $pattern ]] || fail "option.ini at the end: $options"
+
+if $system; then
+    log "apt remove kemurina"
+    DEBIAN_FRONTEND=noninteractive apt-get remove -y -q kemurina >"$work/apt-remove.log" 2>&1 ||
+        fail "apt remove kemurina (see apt-remove.log)"
+    installed=false
+    ! dpkg-query -W -f='${Status}' kemurina 2>/dev/null | grep -q 'ok installed' ||
+        fail "kemurina is still installed after apt remove"
+    while read -r path; do
+        [[ ! -e /$path || -d /$path ]] || fail "apt remove left /$path behind"
+    done < <(dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./||')
+fi
 
 for f in "$work"/*.log; do
     cp "$f" "$artifacts/"
