@@ -20,7 +20,11 @@
 
 // The pictures live in the static UI library; registered once before any window needs them.
 static void registerResources() {
-    Q_INIT_RESOURCE(resources);
+    static bool registered = false;
+    if (!registered) {
+        Q_INIT_RESOURCE(resources);
+        registered = true;
+    }
 }
 
 namespace kemurina {

@@ -57,6 +57,19 @@ constexpr std::array<Picture, kMilestonePictureCount> kPictures = {{
     {"Image3_2", ":/milestones/image3_2.png", {3120, 1560, 450, 435}},
 }};
 
+struct Shape {
+    const char* name;
+    FilledShape::Kind kind;
+    Twips box;
+};
+
+// The two lobes and the bridge between them.
+constexpr std::array<Shape, 3> kLungShapes = {{
+    {"Shape2_0", FilledShape::Kind::Oval, {4320, 860, 375, 735}},
+    {"Shape2_1", FilledShape::Kind::Oval, {4800, 860, 375, 735}},
+    {"Shape1", FilledShape::Kind::Rectangle, {4560, 1100, 375, 210}},
+}};
+
 struct Button {
     const char* name;
     const char* caption;
@@ -141,15 +154,11 @@ void MainWindow::buildControls() {
     connect(m_values[ElapsedCaption], &ControlLabel::clicked, this,
             &MainWindow::elapsedLabelClicked);
 
-    m_lungs[0] = new FilledShape(FilledShape::Kind::Oval, this);
-    m_lungs[0]->setObjectName(QStringLiteral("Shape2_0"));
-    placeTwips(m_lungs[0], {4320, 860, 375, 735});
-    m_lungs[1] = new FilledShape(FilledShape::Kind::Oval, this);
-    m_lungs[1]->setObjectName(QStringLiteral("Shape2_1"));
-    placeTwips(m_lungs[1], {4800, 860, 375, 735});
-    m_lungs[2] = new FilledShape(FilledShape::Kind::Rectangle, this);
-    m_lungs[2]->setObjectName(QStringLiteral("Shape1"));
-    placeTwips(m_lungs[2], {4560, 1100, 375, 210});
+    for (std::size_t i = 0; i < kLungShapes.size(); ++i) {
+        m_lungs[i] = new FilledShape(kLungShapes[i].kind, this);
+        m_lungs[i]->setObjectName(QString::fromLatin1(kLungShapes[i].name));
+        placeTwips(m_lungs[i], kLungShapes[i].box);
+    }
     for (FilledShape* lung : m_lungs)
         lung->setFillColor(kInitialLungColour);
 
