@@ -86,6 +86,10 @@ std::optional<QColor> DesktopPlatform::chooseColor(QWidget* parent, const QColor
     return chosen;
 }
 
+bool DesktopPlatform::notificationAreaAvailable() const {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 QSize DesktopPlatform::screenSizeTwips() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)

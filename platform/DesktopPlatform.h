@@ -26,6 +26,7 @@ class DesktopPlatform final : public Platform {
     bool openUrl(const QString& address) override;
     void showMessage(QWidget* parent, const QString& text) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    bool notificationAreaAvailable() const override;
     QSize screenSizeTwips() const override;
     void shellNotifyIcon(NotifyIconMessage message, const NotifyIconData& data,
                          std::function<void(std::uint32_t)> onCallback) override;

@@ -55,6 +55,9 @@ class Platform {
     // The colour-choice dialog; nullopt when the user cancels.
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
 
+    // False when the desktop has no notification area to put an icon in.
+    virtual bool notificationAreaAvailable() const = 0;
+
     // The primary screen's size in twips.
     virtual QSize screenSizeTwips() const = 0;
 

@@ -7,7 +7,7 @@ packages=(
     cmake g++ ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-ipafont-gothic
+    fonts-ipafont-gothic qt6-translations-l10n
 )
 if [[ "${1:-}" == "--ci" || "${1:-}" == "--all" ]]; then
     packages+=(clang-14 libclang-rt-14-dev llvm-14 xvfb xdotool xclip x11-utils imagemagick

@@ -44,6 +44,8 @@ class FakePlatform final : public Platform {
         colourAnswers.pop_front();
         return answer;
     }
+    bool notificationArea = true;
+    bool notificationAreaAvailable() const override { return notificationArea; }
     QSize screenSizeTwips() const override { return screenTwips; }
     void shellNotifyIcon(NotifyIconMessage message, const NotifyIconData& data,
                          std::function<void(std::uint32_t)> onCallback) override {

@@ -46,6 +46,11 @@ void ViewWindow::fillNotifyRecord() {
 }
 
 void ViewWindow::sendToTray() {
+    // Without a notification area a hidden window could never come back: minimise instead.
+    if (!m_app.platform().notificationAreaAvailable()) {
+        showMinimized();
+        return;
+    }
     hide();
     QPointer<ViewWindow> self(this);
     m_app.platform().shellNotifyIcon(NotifyIconMessage::Add, m_record,

@@ -65,6 +65,16 @@ TEST_F(TrayTest, DoubleClickOnTheSurfaceHidesTheWindowBehindItsIcon) {
     EXPECT_EQ(countCalls(*platform, NotifyIconMessage::Add, w), 2u);
 }
 
+TEST_F(TrayTest, WithoutANotificationAreaTheWindowIsMinimisedNotLost) {
+    platform->notificationArea = false;
+    ASSERT_TRUE(startWith(options()));
+    MainWindow& w = mainView();
+    QTest::mouseDClick(&w, Qt::LeftButton, {}, QPoint(300, 80));
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.isMinimized());
+    EXPECT_TRUE(platform->notifyCalls.empty());
+}
+
 TEST_F(TrayTest, ControlsTakeTheirOwnDoubleClicks) {
     ASSERT_TRUE(startWith(options()));
     MainWindow& w = mainView();
