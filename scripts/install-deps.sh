@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic qt6-translations-l10n
 )
