@@ -136,8 +136,8 @@ timeouts=$(awk -v t="$main_tid" '$1 == t' "$work/kemurina.strace" |
 
 med() { field "$2" <"$work/$1.$3" | median; }
 idle_s=$((idle_real * speedup))
-# shellcheck disable=SC2034  # read through the name reference in row()
 declare -A t m i c w
+# shellcheck disable=SC2034  # read through the name reference in row()
 for name in "${programs[@]}"; do
     t[$name]=$(med "$name" map_ms startup)
     m[$name]=$(med "$name" maxrss_kb startup | awk '{printf "%.1f", $1 / 1024}')
