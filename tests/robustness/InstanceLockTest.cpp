@@ -63,6 +63,9 @@ class InstanceLock : public ::testing::Test {
         environment.insert(QStringLiteral("TMPDIR"), dir.filePath(QStringLiteral("tmp")));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.filePath(QStringLiteral("xdg")));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        // Only matters when the program was built with sanitizers.
+        environment.insert(QStringLiteral("LSAN_OPTIONS"),
+                           QStringLiteral("suppressions=" KEMURINA_LSAN_SUPPRESSIONS));
     }
 
     void TearDown() override {

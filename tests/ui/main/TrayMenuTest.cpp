@@ -38,7 +38,7 @@ TEST_F(TrayTest, DoubleClickOnTheSurfaceHidesTheWindowBehindItsIcon) {
     QTest::mouseDClick(&w, Qt::LeftButton, {}, QPoint(300, 80)); // over the lungs
     EXPECT_FALSE(w.isVisible());
     ASSERT_EQ(platform->notifyCalls.size(), 1u);
-    const NotifyIconData& record = platform->notifyCalls[0].data;
+    const NotifyIconData record = platform->notifyCalls[0].data; // later calls move the vector
     EXPECT_EQ(platform->notifyCalls[0].message, NotifyIconMessage::Add);
     EXPECT_EQ(record.hWnd, reinterpret_cast<std::uintptr_t>(&w));
     EXPECT_EQ(record.cbSize, 88u);
