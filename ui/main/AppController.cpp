@@ -12,6 +12,7 @@
 #include "ui/dialogs/StartConfirmationWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MiniWindow.h"
+#include "ui/main/Pictures.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -57,13 +58,9 @@ AppController::~AppController() {
 }
 
 QIcon AppController::programIcon() {
-    // Qt decodes every file added here at once, and the window system takes each size as
-    // the window's icon: the 256-pixel one alone cost a fifth of the start-up. Larger
-    // icons come from the installed theme icons.
-    QIcon icon;
-    for (const int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/icons/kemurina-%1.png").arg(size), QSize(size, size));
-    return icon;
+    // The window system takes every size as the window's icon: the 256-pixel one alone cost
+    // a fifth of the start-up. Larger icons come from the installed theme icons.
+    return loadProgramIcon();
 }
 
 template <typename Make> void AppController::openDialog(QPointer<QWidget>& slot, Make make) {

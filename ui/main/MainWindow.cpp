@@ -2,9 +2,9 @@
 
 #include "ui/dialogs/DialogLook.h"
 #include "ui/main/AppController.h"
+#include "ui/main/Pictures.h"
 #include "ui/main/ViewParts.h"
 
-#include <QIcon>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -236,9 +236,8 @@ void MainWindow::render(const DisplayValues& values) {
 void MainWindow::showMilestonePicture(std::size_t picture, bool visible) {
     if (visible && !m_pictureLoaded[picture]) {
         // Loaded on first use: most days show no picture at all.
-        const QIcon icon(QString::fromLatin1(kPictures[picture].resource));
         m_pictures[picture]->setPixmap(
-            icon.pixmap(m_pictures[picture]->size(), devicePixelRatioF()));
+            loadPngPicture(QString::fromLatin1(kPictures[picture].resource), devicePixelRatioF()));
         m_pictureLoaded[picture] = true;
     }
     m_pictures[picture]->setVisible(visible);
