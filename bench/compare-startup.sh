@@ -63,7 +63,7 @@ start_xvfb() {
         n=$((200 + RANDOM % 700))
         [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
         : >"$work/display"
-        Xvfb ":$n" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -listen local 3>"$work/display" 2>"$work/xvfb.log" &
+        Xvfb ":$n" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -listen local -noreset 3>"$work/display" 2>"$work/xvfb.log" &
         xvfb_pid=$!
         for _ in $(seq 100); do
             [[ -s "$work/display" ]] && kill -0 "$xvfb_pid" 2>/dev/null && { export DISPLAY=":$n"; return; }

@@ -104,7 +104,7 @@ exec_line=$(sed -n 's/^Exec=//p' "$desktop_file")
 
 log "starting Xvfb, openbox and trayer"
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 exec 3>&-
 wait_until 10 test -s "$work/display" || fail "Xvfb did not start"

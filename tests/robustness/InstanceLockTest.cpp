@@ -90,7 +90,10 @@ class InstanceLock : public ::testing::Test {
             xvfb.start(tool("Xvfb"), {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"),
                                       QStringLiteral("0"), QStringLiteral("1024x768x24"),
                                       QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                                      QStringLiteral("-listen"), QStringLiteral("local")});
+                                      // No reset when the last client goes (the killed
+                                      // instance): the next start would find no display.
+                                      QStringLiteral("-noreset"), QStringLiteral("-listen"),
+                                      QStringLiteral("local")});
             environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(display));
             xvfb.waitForStarted(5000);
             QElapsedTimer waited;
