@@ -7,7 +7,7 @@
 namespace kemurina {
 
 struct ComparisonObject {
-    const char* label;  // UTF-8
+    const char* label; // UTF-8
     std::int32_t lengthMm;
 };
 
@@ -21,11 +21,12 @@ QString pickComparison(double lengthMm);
 double lengthInMetres(double totalLengthMm);
 
 struct NotSmokedTexts {
-    QString caption;   // the not-smoked value label: "20本 1.7ｍ シーラカンス", "1箱 …", "1カートン …"
-    QString sentence;  // "節煙本数は２０本で、これは１．７ｍのシーラカンスに匹敵します。"
+    QString
+        caption; // the not-smoked value label: "20本 1.7ｍ シーラカンス", "1箱 …", "1カートン …"
+    QString sentence; // "節煙本数は２０本で、これは１．７ｍのシーラカンスに匹敵します。"
 };
 
 NotSmokedTexts notSmokedTexts(double totalLengthMm, std::int32_t cigarettesNotSmoked,
                               std::int32_t cigaretteLength, std::int32_t showPackCount);
 
-}  // namespace kemurina
+} // namespace kemurina

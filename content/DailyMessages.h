@@ -20,4 +20,4 @@ inline QString dailyMessage(std::int32_t years, std::int32_t months, std::int32_
     return dailyMessageText(pickDailyMessage(years, months, wholeDays, r));
 }
 
-}  // namespace kemurina
+} // namespace kemurina

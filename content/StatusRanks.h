@@ -9,7 +9,7 @@ namespace kemurina {
 
 // The four theme keys, in the order the settings window lists them.
 inline constexpr std::array<const char*, 4> kStatusThemes = {"ソルジャー", "コスモ", "会社モード",
-                                                              "日本旅行"};
+                                                             "日本旅行"};
 
 // The rank title for a theme, whole days and completed years since quitting.
 // A theme that equals none of the keys exactly, or a negative day count, gives "".
@@ -18,4 +18,4 @@ QString statusTitle(const QString& theme, std::int32_t wholeDays, std::int32_t y
 // The place names of the "日本旅行" tour, one for each day 0 to 365 (UTF-8).
 std::span<const char* const> tourPlaces();
 
-}  // namespace kemurina
+} // namespace kemurina
