@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
 
     // The data folder lives under the directory the program was started from.
     kemurina::AppController controller(QDir::currentPath());
-    QApplication::setWindowIcon(kemurina::AppController::programIcon());
+    QApplication::setWindowIcon(controller.programIcon());
     if (!controller.start())
         return 0;
     return app.exec();

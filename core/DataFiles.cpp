@@ -156,6 +156,21 @@ std::optional<QByteArray> readSmallFile(const QString& path, ReadStatus& status)
     return bytes;
 }
 
+// The file's record, or the defaults with the reason when it cannot be read or parsed.
+template <typename Record>
+LoadResult<Record> loadRecord(const QString& path, Record defaults,
+                              std::optional<Record> (*parse)(QByteArrayView)) {
+    LoadResult<Record> result{std::move(defaults), ReadStatus::Ok};
+    const auto bytes = readSmallFile(path, result.status);
+    if (!bytes)
+        return result;
+    if (const auto parsed = parse(*bytes))
+        result.record = *parsed;
+    else
+        result.status = ReadStatus::Malformed;
+    return result;
+}
+
 bool writeAtomically(const QString& dir, const QString& path, const QByteArray& bytes) {
     if (!QDir().mkpath(dir))
         return false;
@@ -280,27 +295,11 @@ bool DataStore::ensureDataDir() const {
 }
 
 LoadResult<QuitProfile> DataStore::loadQuitProfile(const DateTimeParts& now) const {
-    LoadResult<QuitProfile> result{QuitProfile::defaultsAt(now), ReadStatus::Ok};
-    const auto bytes = readSmallFile(quitProfilePath(), result.status);
-    if (!bytes)
-        return result;
-    if (const auto parsed = parseQuitProfileLine(*bytes))
-        result.record = *parsed;
-    else
-        result.status = ReadStatus::Malformed;
-    return result;
+    return loadRecord(quitProfilePath(), QuitProfile::defaultsAt(now), parseQuitProfileLine);
 }
 
 LoadResult<Options> DataStore::loadOptions() const {
-    LoadResult<Options> result{Options{}, ReadStatus::Ok};
-    const auto bytes = readSmallFile(optionsPath(), result.status);
-    if (!bytes)
-        return result;
-    if (const auto parsed = parseOptionsLine(*bytes))
-        result.record = *parsed;
-    else
-        result.status = ReadStatus::Malformed;
-    return result;
+    return loadRecord(optionsPath(), Options{}, parseOptionsLine);
 }
 
 bool DataStore::saveQuitProfile(const QuitProfile& profile) const {

@@ -47,6 +47,9 @@ AppController::AppController(const QString& appDir, Services services)
                                    : std::make_unique<DesktopPlatform>()),
       m_context{m_state, m_store, *m_clock, *m_random, *m_platform, *this} {
     registerResources();
+    // The window system takes every size as the window's icon: a 256-pixel one alone cost a
+    // fifth of the start-up. Larger icons come from the installed theme icons.
+    m_programIcon = loadProgramIcon();
 }
 
 AppController::~AppController() {
@@ -55,12 +58,6 @@ AppController::~AppController() {
     delete m_mini.data();
     for (const QPointer<QWidget>& w : dialogs())
         delete w.data();
-}
-
-QIcon AppController::programIcon() {
-    // The window system takes every size as the window's icon: the 256-pixel one alone cost
-    // a fifth of the start-up. Larger icons come from the installed theme icons.
-    return loadProgramIcon();
 }
 
 template <typename Make> void AppController::openDialog(QPointer<QWidget>& slot, Make make) {

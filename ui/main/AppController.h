@@ -49,7 +49,7 @@ class AppController final : public QObject, public Navigator {
     MiniWindow* miniWindow();
 
     // The program's icon in every size it is drawn at; the tray takes the 16-pixel one.
-    static QIcon programIcon();
+    const QIcon& programIcon() const { return m_programIcon; }
 
     // Shared by both views.
     void refreshAll();
@@ -91,6 +91,8 @@ class AppController final : public QObject, public Navigator {
     std::unique_ptr<RandomSource> m_random;
     std::unique_ptr<Platform> m_platform;
     AppContext m_context;
+    // Decoded once: the window and both notification records share it.
+    QIcon m_programIcon;
 
     QPointer<MainWindow> m_main;
     QPointer<MiniWindow> m_mini;

@@ -42,7 +42,7 @@ QAction* ViewWindow::addMenuItem(QMenu& menu, const QString& name, const QString
 void ViewWindow::fillNotifyRecord() {
     m_record = NotifyIconData{};
     m_record.hWnd = reinterpret_cast<std::uintptr_t>(this);
-    m_record.hIcon = AppController::programIcon();
+    m_record.hIcon = m_app.programIcon();
 }
 
 void ViewWindow::sendToTray() {
