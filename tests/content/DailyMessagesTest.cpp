@@ -8,19 +8,6 @@ using kemurina::dailyMessage;
 using kemurina::dailyMessageText;
 using kemurina::pickDailyMessage;
 
-TEST(DailyMessages, TextsAreCompleteAndOnlyMessage55HasAFullWidthSpace) {
-    for (int n = 0; n < kemurina::kDailyMessageCount; ++n) {
-        const QString text = dailyMessageText(n);
-        EXPECT_FALSE(text.isEmpty()) << n;
-        EXPECT_EQ(text.contains(QChar(0x3000)), n == 55) << n;
-        EXPECT_EQ(text.trimmed(), text) << n;
-    }
-    EXPECT_EQ(dailyMessageText(55).toStdString(),
-              "そつえん いっかげつ おめでとぉー　がぁーがぁーがぁー");
-    EXPECT_TRUE(dailyMessageText(-1).isEmpty());
-    EXPECT_TRUE(dailyMessageText(60).isEmpty());
-}
-
 TEST(DailyMessages, FirstDaysFollowTheDayCount) {
     for (int r : {0, 50, 99})
         EXPECT_EQ(dailyMessage(0, 0, 0, r).toStdString(),

@@ -51,38 +51,6 @@ TEST_F(StartupTest, FirstStartWritesBothDefaultFiles) {
     EXPECT_EQ(chooseStartWindow(r.options), StartWindow::FirstRunSetup);
 }
 
-TEST_F(StartupTest, ExistingFilesAreReadAndNeverRewritten) {
-    QDir().mkpath(store.dataDir());
-    writeFile(store.quitProfilePath(), "2001,2,3,4,5,6,7,50\r\n");
-    Options saved;
-    saved.setupDone = 1;
-    saved.windowMode = 1;
-    ASSERT_TRUE(store.saveOptions(saved));
-    const StartupRecords r = loadAtStartup(store, now);
-    EXPECT_FALSE(r.quitProfileWritten);
-    EXPECT_FALSE(r.optionsWritten);
-    EXPECT_EQ(r.options, saved);
-    EXPECT_EQ(readAll(store.quitProfilePath()), "2001,2,3,4,5,6,7,50\r\n");
-}
-
-TEST_F(StartupTest, AMalformedOptionsFileGivesDefaultsInMemoryAndStaysOnDisk) {
-    QDir().mkpath(store.dataDir());
-    const QByteArray fourteen = "1,12244,5,0,5,1,0,0,9241372,16777215,\"a\",1,0,0\r\n";
-    writeFile(store.optionsPath(), fourteen);
-    const StartupRecords r = loadAtStartup(store, now);
-    EXPECT_EQ(r.options, Options{});
-    EXPECT_FALSE(r.optionsWritten);
-    EXPECT_EQ(readAll(store.optionsPath()), fourteen);
-}
-
-TEST_F(StartupTest, AFileThatExistsButCannotBeReadIsNotOverwritten) {
-    QDir().mkpath(store.optionsPath());
-    const StartupRecords r = loadAtStartup(store, now);
-    EXPECT_EQ(r.options, Options{});
-    EXPECT_FALSE(r.optionsWritten);
-    EXPECT_TRUE(QFileInfo(store.optionsPath()).isDir());
-}
-
 TEST_F(StartupTest, ReloadGivesDefaultsPerRecordAndWritesNothing) {
     QDir().mkpath(store.dataDir());
     writeFile(store.quitProfilePath(), "2009,13,2,3,4,20,300,85\r\n");

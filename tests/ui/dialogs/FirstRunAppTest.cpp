@@ -92,37 +92,4 @@ TEST_F(FirstRunAppTest, AnOrdinaryDayEndsInTheMainWindowReadingWhatWasWritten) {
     EXPECT_TRUE(platform->messages.isEmpty());
 }
 
-TEST_F(FirstRunAppTest, ChristmasPassesThroughTheGreeting) {
-    clock->current = {2010, 12, 25, 21, 30};
-    runSetupAndStart();
-    EXPECT_EQ(app->mainView(), nullptr);
-    EXPECT_EQ(store.loadOptions().record.setupDone, 0);
-    ASSERT_NE(visibleWindow("Form6"), nullptr);
-
-    clock->current = {2010, 12, 26, 0, 5};
-    control<QPushButton>("Form6", "Command1")->click();
-    settle();
-    EXPECT_EQ(visibleWindow("Form6"), nullptr);
-    ASSERT_NE(app->mainView(), nullptr);
-    EXPECT_TRUE(app->mainView()->isVisible());
-    EXPECT_EQ(file(store.quitProfilePath()), "2010,12,25,21,30,15,410,100\r\n");
-    EXPECT_EQ(store.loadOptions().record.setupDone, 1);
-}
-
-TEST_F(FirstRunAppTest, ASecondInstanceShowsNoSetupAndWritesNothingMore) {
-    QDir().mkpath(store.dataDir());
-    ASSERT_TRUE(store.saveQuitProfile(QuitProfile::defaultsAt({2010, 10, 1, 11, 0})));
-    ASSERT_TRUE(store.saveOptions(Options{}));
-    const QByteArray profileBefore = file(store.quitProfilePath());
-    const QByteArray optionsBefore = file(store.optionsPath());
-    platform->anotherInstance = true;
-    app->start();
-    settle();
-    EXPECT_EQ(platform->messages, QStringList{"プログラムは既に起動されています。"});
-    EXPECT_EQ(visibleWindow("Form3"), nullptr);
-    EXPECT_EQ(app->mainView(), nullptr);
-    EXPECT_EQ(file(store.quitProfilePath()), profileBefore);
-    EXPECT_EQ(file(store.optionsPath()), optionsBefore);
-}
-
 } // namespace

@@ -89,19 +89,6 @@ TEST_F(SettingsTest, AnUnknownSizeAndCopyOptionShowTheInitialChoices) {
     EXPECT_FALSE(box("Text7")->isEnabled());
 }
 
-TEST_F(SettingsTest, LengthLimitsStopTypingAtTheFieldSize) {
-    open();
-    box("Text1_0")->clear();
-    QTest::keyClicks(box("Text1_0"), QStringLiteral("12345"));
-    EXPECT_EQ(box("Text1_0")->text(), "1234");
-    box("Text5")->clear();
-    QTest::keyClicks(box("Text5"), QStringLiteral("100000"));
-    EXPECT_EQ(box("Text5")->text(), "10000");
-    box("Text6")->clear();
-    QTest::keyClicks(box("Text6"), QStringLiteral("100"));
-    EXPECT_EQ(box("Text6")->text(), "10");
-}
-
 struct MomentCase {
     const char* what;
     const char* fields[7]; // year, month, day, hour, minute, per day, pack price

@@ -13,40 +13,6 @@ namespace {
 
 using MainWindowTest = ViewTest;
 
-TEST_F(MainWindowTest, WindowAndControlsSitAtTheirPlaces) {
-    ASSERT_TRUE(startWith(options()));
-    MainWindow& w = mainView();
-    EXPECT_EQ(w.objectName(), QStringLiteral("Form1"));
-    EXPECT_EQ(w.windowTitle(), QStringLiteral(" ケムリナ - pelnoa"));
-    EXPECT_EQ(w.size(), QSize(375, 222));
-    EXPECT_EQ(w.minimumSize(), w.maximumSize());
-    EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(w.palette().color(QPalette::Window), QColor(192, 192, 192));
-
-    EXPECT_EQ(child(w, "Label2_4")->geometry(), QRect(16, 126, 345, 17));
-    EXPECT_EQ(child(w, "Shape2_1")->geometry(), QRect(320, 57, 25, 49));
-    EXPECT_EQ(child(w, "Command1")->geometry(), QRect(320, 197, 49, 20));
-    EXPECT_EQ(child<QProgressBar>(w, "ProgressBar1")->maximum(), 33);
-    EXPECT_FALSE(child(w, "Image2")->isVisibleTo(&w));
-
-    // Captions keep their corner and width; they may grow downwards so no glyph is cut.
-    QLabel* caption = child<QLabel>(w, "Label1_6");
-    EXPECT_EQ(caption->text(), QStringLiteral("今日の一言"));
-    EXPECT_EQ(caption->pos(), QPoint(8, 149));
-    EXPECT_GE(caption->height(), 9);
-    EXPECT_LT(caption->geometry().bottom(), child(w, "Label2_5")->y());
-    EXPECT_EQ(caption->palette().color(QPalette::WindowText), QColor(Qt::white));
-
-    const QList<FrameLine*> lines = w.findChildren<FrameLine*>();
-    EXPECT_EQ(lines.size(), 8);
-
-    QTimer* timer = child<QTimer>(w, "Timer1");
-    ASSERT_NE(timer, nullptr);
-    EXPECT_EQ(timer->interval(), 30000);
-    EXPECT_TRUE(timer->isActive());
-}
-
 TEST_F(MainWindowTest, ValueLabelsShowTheFiguresOfTheMomentInTheUsersColours) {
     Options o = options();
     o.backColor = 0x00FF8040; // red 64, green 128, blue 255

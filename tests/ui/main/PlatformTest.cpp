@@ -29,24 +29,6 @@ TEST_F(InstanceLockTest, TheFirstInstanceHoldsTheLockUntilItEnds) {
     EXPECT_FALSE(third.anotherInstanceRunning());
 }
 
-TEST_F(InstanceLockTest, ALockLeftByAKilledProcessDoesNotBlockTheNextStart) {
-    // A process that has gone away, as after a crash or a kill.
-    QProcess gone;
-    qint64 deadPid = 0;
-    QObject::connect(&gone, &QProcess::started, [&] { deadPid = gone.processId(); });
-    gone.start(QStringLiteral("true"), {});
-    ASSERT_TRUE(gone.waitForFinished());
-    ASSERT_GT(deadPid, 0);
-    QFile lock(lockPath());
-    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.write(QByteArray::number(deadPid) + '\n' + QCoreApplication::applicationName().toUtf8() +
-               '\n' + QSysInfo::machineHostName().toUtf8() + '\n');
-    lock.close();
-
-    DesktopPlatform next(lockPath());
-    EXPECT_FALSE(next.anotherInstanceRunning());
-}
-
 TEST(DesktopPlatformTest, LockPathIsPerUserInTheTemporaryDirectory) {
     const QString path = DesktopPlatform::instanceLockPath();
     EXPECT_TRUE(path.startsWith(QDir::tempPath()));

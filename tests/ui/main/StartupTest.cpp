@@ -28,20 +28,6 @@ TEST_F(StartupTest, MiniModeShowsOnlyTheMiniWindowWithTheMainWindowRefreshedBehi
     EXPECT_TRUE(mainView().timer1()->isActive());
 }
 
-TEST_F(StartupTest, FirstRunOpensTheSetupWindowAloneAndWritesBothFiles) {
-    ASSERT_TRUE(app->start());
-    EXPECT_EQ(app->mainView(), nullptr);
-    EXPECT_EQ(app->miniView(), nullptr);
-    QWidget* setup = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QStringLiteral("Form3") && w->isVisible())
-            setup = w;
-    }
-    EXPECT_NE(setup, nullptr);
-    EXPECT_TRUE(QFile::exists(files.quitProfilePath()));
-    EXPECT_TRUE(QFile::exists(files.optionsPath()));
-}
-
 TEST_F(StartupTest, ASecondInstanceSaysSoAndEndsWithoutWritingAnything) {
     writeRecords(options(1));
     const QByteArray before = optionsFile();
