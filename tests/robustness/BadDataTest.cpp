@@ -113,18 +113,6 @@ TEST(OddQuitMoments, TwentyNinthFebruaryOfACommonYearCountsAsFirstMarch) {
     EXPECT_EQ(state.metrics.wholeDays, 1);
 }
 
-TEST(OddQuitMoments, AQuitMomentInTheFutureCountsDownWithoutPicturesOrMessage) {
-    AppState state;
-    state.profile = {2030, 1, 1, 0, 0, 20, 300, 85};
-    refreshAll(state, kNow, 0);
-    EXPECT_LT(state.metrics.totalMinutes, 0);
-    EXPECT_LT(state.metrics.moneySaved, 0);
-    EXPECT_EQ(state.display.lungColour, (Rgb{0, 0, 0}));
-    EXPECT_EQ(state.display.milestones, MilestoneView{});
-    EXPECT_TRUE(state.display.captions[MessageCaption].isEmpty());
-    EXPECT_EQ(longReport(state).count(QStringLiteral("\r\n")), 5);
-}
-
 TEST_F(StartupOnDisk, DirectoriesWhereTheFilesShouldBeAreLeftAlone) {
     ASSERT_TRUE(QDir().mkpath(store.quitProfilePath()));
     ASSERT_TRUE(store.saveOptions(goodOptions()));
