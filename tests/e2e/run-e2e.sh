@@ -301,11 +301,35 @@ wait_until 10 sh -c "! kill -0 $second_pid 2>/dev/null" || fail "the second inst
 kill -0 "$first_pid" 2>/dev/null || fail "the second start ended the first instance"
 only_window "$main_title" || fail "the first instance's main window is no longer the only one"
 
+log "a killed instance never blocks the next start"
+pkill -KILL -x kemurina
+wait "$app_pid" 2>/dev/null || true
+start_from_menu "$day_moment" after-kill
+wait_until 20 only_window "$main_title" || fail "the start after a killed instance showed no main window"
+close_main() {
+    xdotool windowactivate --sync "$(window_titled "$main_title")"
+    xdotool key alt+F4
+    wait_until 10 app_ended || fail "the program did not end after its main window closed"
+    wait "$app_pid" || fail "the program ended with status $?"
+}
+close_main
+
+log "two starts at once: one runs, the other says so and ends"
+start_from_menu "$day_moment" together-a
+pids+=("$app_pid")
+start_from_menu "$day_moment" together-b
+pids+=("$app_pid")
+wait_until 20 has_message_box || fail "neither of two starts at once showed the message"
+wait_until 20 has_window "$main_title" || fail "neither of two starts at once showed the main window"
+xdotool windowactivate --sync "$(message_box)"
+xdotool key Return
+running() { local p n=0; for p in "${pids[@]: -2}"; do kill -0 "$p" 2>/dev/null && n=$((n + 1)); done; echo $n; }
+one_running() { [[ $(running) == 1 ]]; }
+wait_until 10 one_running || fail "$(running) of two starts at once keep running"
+for app_pid in "${pids[@]: -2}"; do kill -0 "$app_pid" 2>/dev/null && break; done
+
 log "closing"
-xdotool windowactivate --sync "$(window_titled "$main_title")"
-xdotool key alt+F4
-wait_until 10 app_ended || fail "the program did not end after its main window closed"
-wait "$app_pid" || fail "the program ended with status $?"
+close_main
 app_pid=
 
 # --- what is left on disk --------------------------------------------------------------
@@ -321,7 +345,8 @@ initial=$(iconv -f CP932 -t UTF-8 "$data_dir/kemurinadata/initial.ini")
 [[ $(wc -l <"$data_dir/kemurinadata/option.ini") == 1 ]] || fail "option.ini is not one line"
 options=$(iconv -f CP932 -t UTF-8 "$data_dir/kemurinadata/option.ini")
 number='-?[0-9]+'
-pattern="^1,12244,5,0,5,1,$number,$number,9241372,16777215,\"[^\"]*\",0,$number,$number,\"ソルジャー\""$'\r$'
+# windowMode 2: the instance that switched back to the main view was killed before it saved.
+pattern="^1,12244,5,0,5,1,$number,$number,9241372,16777215,\"[^\"]*\",2,$number,$number,\"ソルジャー\""$'\r$'
 [[ $options =~ $pattern ]] || fail "option.ini at the end: $options"
 
 if $system; then

@@ -2,7 +2,6 @@
 
 #include "platform/Platform.h"
 #include "support/FixedClock.h"
-#include "ui/AppContext.h"
 
 #include <QStringList>
 #include <deque>
@@ -53,19 +52,6 @@ class FakePlatform final : public Platform {
         if (message == NotifyIconMessage::Add)
             lastCallback = std::move(onCallback);
     }
-};
-
-// Records the window changes a dialog asks for.
-class FakeNavigator final : public Navigator {
-  public:
-    QStringList calls;
-    void showViewForWindowMode() override { calls << QStringLiteral("showViewForWindowMode"); }
-    void showMainView() override { calls << QStringLiteral("showMainView"); }
-    void openSettings() override { calls << QStringLiteral("openSettings"); }
-    void openHelp() override { calls << QStringLiteral("openHelp"); }
-    void openPremiumNotice() override { calls << QStringLiteral("openPremiumNotice"); }
-    void openStartConfirmation() override { calls << QStringLiteral("openStartConfirmation"); }
-    void openSeasonalGreeting() override { calls << QStringLiteral("openSeasonalGreeting"); }
 };
 
 } // namespace kemurina::testing

@@ -10,13 +10,13 @@
 namespace kemurina {
 namespace {
 
-class InstanceLockTest : public ::testing::Test {
+class InstanceLock : public ::testing::Test {
   protected:
     QTemporaryDir dir;
     QString lockPath() const { return dir.filePath(QStringLiteral("instance.lock")); }
 };
 
-TEST_F(InstanceLockTest, TheFirstInstanceHoldsTheLockUntilItEnds) {
+TEST_F(InstanceLock, HeldUntilTheEnd) {
     auto first = std::make_unique<DesktopPlatform>(lockPath());
     EXPECT_FALSE(first->anotherInstanceRunning());
     EXPECT_FALSE(first->anotherInstanceRunning()); // asking again never finds itself
@@ -29,13 +29,13 @@ TEST_F(InstanceLockTest, TheFirstInstanceHoldsTheLockUntilItEnds) {
     EXPECT_FALSE(third.anotherInstanceRunning());
 }
 
-TEST(DesktopPlatformTest, LockPathIsPerUserInTheTemporaryDirectory) {
+TEST(Platform, LockFileIsPerUser) {
     const QString path = DesktopPlatform::instanceLockPath();
     EXPECT_TRUE(path.startsWith(QDir::tempPath()));
     EXPECT_EQ(path, DesktopPlatform::instanceLockPath());
 }
 
-TEST(DesktopPlatformTest, AnAddressWithoutAHostIsRefusedWithoutAskingTheDesktop) {
+TEST(Platform, RefusesAnAddressWithoutHost) {
     DesktopPlatform platform(QString{});
     EXPECT_FALSE(platform.openUrl(QStringLiteral("http://")));
     EXPECT_FALSE(platform.openUrl(QStringLiteral("http:// ")));

@@ -8,7 +8,7 @@ class QtApplicationEnvironment final : public ::testing::Environment {
   public:
     void SetUp() override {
         static int argc = 1;
-        static char name[] = "dialogs_tests";
+        static char name[] = "kemurina_tests";
         static char* argv[] = {name, nullptr};
         m_app = std::make_unique<QApplication>(argc, argv);
     }

@@ -1,20 +1,19 @@
 #pragma once
 
 #include "support/Fakes.h"
+#include "support/Files.h"
 #include "ui/main/AppController.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDate>
-#include <QFile>
-#include <QLabel>
+#include <QPointer>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace kemurina::testing {
 
-// A whole program around fake services, started from an empty temporary directory.
-class ViewTest : public ::testing::Test {
+// The whole program around fake services, started from an empty temporary directory.
+class AppTest : public ::testing::Test {
   protected:
     static constexpr DateTimeParts kQuit{2010, 10, 1, 12, 0};
 
@@ -25,7 +24,20 @@ class ViewTest : public ::testing::Test {
     FakePlatform* platform = nullptr;
     std::unique_ptr<AppController> app;
 
-    void SetUp() override {
+    void SetUp() override { makeApp(); }
+
+    void TearDown() override {
+        app.reset();
+        settle();
+    }
+
+    // A new program over the same start directory, as after a restart.
+    void restart() {
+        TearDown();
+        makeApp();
+    }
+
+    void makeApp() {
         auto fakeClock = std::make_unique<FixedClock>(kQuit);
         auto fakeRandom = std::make_unique<FixedRandom>(50);
         auto fakePlatform = std::make_unique<FakePlatform>();
@@ -36,11 +48,6 @@ class ViewTest : public ::testing::Test {
             dir.path(), AppController::Services{std::move(fakeClock), std::move(fakeRandom),
                                                 std::move(fakePlatform)});
         setElapsed(10);
-    }
-
-    void TearDown() override {
-        app.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // Moves the clock to the quit moment plus this many days, hours and minutes.
@@ -66,20 +73,16 @@ class ViewTest : public ::testing::Test {
         return o;
     }
 
-    void writeRecords(const Options& o, const QuitProfile& p = profile()) {
-        ASSERT_TRUE(files.saveQuitProfile(p));
-        ASSERT_TRUE(files.saveOptions(o));
+    void save(const Options& o, const QuitProfile& p = profile()) {
+        ASSERT_TRUE(files.saveQuitProfile(p) && files.saveOptions(o));
     }
-
     bool startWith(const Options& o) {
-        writeRecords(o);
+        save(o);
         return app->start();
     }
 
-    QByteArray optionsFile() const {
-        QFile f(files.optionsPath());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    QByteArray profileFile() const { return fileBytes(files.quitProfilePath()); }
+    QByteArray optionsFile() const { return fileBytes(files.optionsPath()); }
     Options savedOptions() const { return files.loadOptions().record; }
 
     MainWindow& mainView() const {
@@ -91,20 +94,34 @@ class ViewTest : public ::testing::Test {
         return *app->miniView();
     }
 
-    template <typename T = QWidget> static T* child(QWidget& window, const QString& name) {
-        T* found = window.findChild<T*>(name);
-        if (found == nullptr)
-            ADD_FAILURE() << "no " << name.toStdString() << " in "
-                          << window.objectName().toStdString();
-        return found;
-    }
-    static QString labelText(QWidget& window, const QString& name) {
-        QLabel* label = child<QLabel>(window, name);
-        return label ? label->text() : QString();
+    // The visible top-level window with this object name, or null.
+    static QWidget* shown(const char* name) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String(name) && w->isVisible())
+                return w;
+        return nullptr;
     }
 
-    // Runs the deletions closing asked for.
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static int windowsNamed(const char* name) {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            n += w->objectName() == QLatin1String(name);
+        return n;
+    }
+
+    template <typename T = QWidget> static T* child(QWidget* window, const char* name) {
+        T* found = window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
+        if (found == nullptr)
+            ADD_FAILURE() << "no " << name << " in "
+                          << (window ? qPrintable(window->objectName()) : "no window");
+        return found;
+    }
+
+    // Runs the deletions closing asked for, and the end-of-program check.
+    static void settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 };
 
 } // namespace kemurina::testing
