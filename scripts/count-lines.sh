@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Lines of code that are neither blank nor only a comment, in every tracked file of the program
-# (app core content platform ui tools) and of the tests (tests/), and their ratio.
+# Lines of code that are neither blank nor only a comment in the program (app core content
+# platform ui tools) and in tests/, and their ratio: once for the code (C++ sources and the
+# scripts), once for every text file (build files included).
 #   scripts/count-lines.sh [-v]   (-v: one line per file)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -11,19 +12,26 @@ lines() { # file
     *) grep -cvE '^\s*($|#)' "$1" || true ;;
     esac
 }
-total() { # folders...
-    local f n sum=0
+total() { # pattern folders...
+    local pattern=$1 f n sum=0
+    shift
     while IFS= read -r f; do
         n=$(lines "$f")
         sum=$((sum + n))
         [[ ${verbose:-} ]] && printf '%6d %s\n' "$n" "$f" >&2
     done < <(git ls-files --cached --others --exclude-standard -- "$@" | while IFS= read -r f; do
-        [[ -f $f ]] && grep -Iq . "$f" && echo "$f"
+        [[ -f $f && $f =~ $pattern ]] && grep -Iq . "$f" && echo "$f"
     done)
     echo "$sum"
 }
 [[ ${1:-} == -v ]] && verbose=1
-program=$(total app core content platform ui tools)
-tests=$(total tests)
-awk -v p="$program" -v t="$tests" \
-    'BEGIN { printf "program %d lines, tests %d lines: ratio %.2f\n", p, t, t / p }'
+report() { # what pattern
+    local program tests
+    program=$(total "$2" app core content platform ui tools)
+    tests=$(total "$2" tests)
+    awk -v w="$1" -v p="$program" -v t="$tests" \
+        'BEGIN { printf "%-10s program %5d lines, tests %5d lines: ratio %.2f\n", w, p, t, t / p }'
+}
+report code '\.(cpp|cc|h|hpp|sh|py)$|/run-[^/.]*$'
+report "all files" '.'
+
