@@ -4,6 +4,7 @@
 #include "core/Records.h"
 #include "ui/dialogs/EntryRules.h"
 
+#include <QButtonGroup>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -19,24 +20,34 @@ namespace kemurina {
 
 namespace {
 
+// A focused push button takes Enter as a click, so choosing "キャンセル" never saves; any other
+// control of the window gives Enter to the window's action.
 class EnterKeyFilter final : public QObject {
   public:
-    EnterKeyFilter(QObject* parent, std::function<void()> action)
-        : QObject(parent), m_action(std::move(action)) {}
+    EnterKeyFilter(QWidget* window, std::function<void()> action)
+        : QObject(window), m_window(window), m_action(std::move(action)) {}
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                m_action();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
+        if (event->type() != QEvent::KeyPress || !isEnter(static_cast<QKeyEvent*>(event)))
+            return false;
+        // An open drop-down list is a popup window of its own: there Enter only picks the item.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget == nullptr || widget->window() != m_window)
+            return false;
+        if (auto* button = qobject_cast<QPushButton*>(widget))
+            button->click();
+        else
+            m_action();
+        return true;
     }
 
   private:
+    static bool isEnter(const QKeyEvent* key) {
+        return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    }
+
+    QWidget* m_window;
     std::function<void()> m_action;
 };
 
@@ -128,7 +139,14 @@ SizeOptions addSizeOptions(QWidget* parent, const std::array<int, 3>& lefts, int
     for (std::size_t i = 0; i < options.size(); ++i)
         options[i] = addOption(parent, names[i], QString::fromUtf8(captions[i]),
                                {lefts[i], top, widths[i], 255});
+    groupAsOneChoice(options);
     return options;
+}
+
+void groupAsOneChoice(std::span<QRadioButton* const> options) {
+    auto* group = new QButtonGroup(options.front()->parentWidget());
+    for (QRadioButton* option : options)
+        group->addButton(option);
 }
 
 void showCigaretteLength(const SizeOptions& options, std::int32_t length) {

@@ -142,6 +142,7 @@ void SettingsWindow::buildControls() {
     caption->move(kFrameCaptionLeft, 0);
     caption->adjustSize();
     m_suffixOptions = addChoices(frame, kSuffixOptions, kChoiceTopInFrame, 270);
+    groupAsOneChoice(m_suffixOptions);
     m_yearsBox = addTextBox(frame, "Text7", 2, {3240, kChoiceTopInFrame, 375, 270});
     addLabel(frame, "Label3", QStringLiteral("年"), {3660, kChoiceTopInFrame, 255, 270});
     for (QRadioButton* option : m_suffixOptions)

@@ -137,7 +137,7 @@ TEST_P(OrdinaryStartDay, WritesBothFilesAndOpensTheMainViewWhereTheWindowStood) 
     QPointer<QWidget> confirmation = new StartConfirmationWindow(context);
     confirmation->move(30, 50);
     confirmation->show();
-    QTest::keyClick(control<QPushButton>(confirmation, "Command2_0"), Qt::Key_Return);
+    QTest::keyClick(confirmation, Qt::Key_Return);
     EXPECT_EQ(navigator.calls, QStringList{"showMainView"});
     EXPECT_TRUE(closed(confirmation));
     const QuitProfile saved = store.loadQuitProfile(now).record;
