@@ -4,6 +4,7 @@
 #include "core/Records.h"
 #include "ui/dialogs/EntryRules.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QFrame>
@@ -11,10 +12,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyleFactory>
 #include <algorithm>
+#include <cmath>
 
 namespace kemurina {
 
@@ -49,6 +53,25 @@ class EnterKeyFilter final : public QObject {
 
     QWidget* m_window;
     std::function<void()> m_action;
+};
+
+// The application's style with a narrower gap between an option button's circle and caption.
+class CaptionSpacingStyle final : public QProxyStyle {
+  public:
+    CaptionSpacingStyle(int spacing, QObject* owner)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), m_spacing(spacing) {
+        setParent(owner);
+    }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        return metric == PM_RadioButtonLabelSpacing
+                   ? m_spacing
+                   : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+  private:
+    int m_spacing;
 };
 
 template <typename Control> Control* named(Control* control, const char* name, const Twips& at) {
@@ -162,6 +185,35 @@ std::optional<std::int32_t> chosenCigaretteLength(const SizeOptions& options) {
         if (options[i]->isChecked())
             return kCigaretteLengths[i];
     return std::nullopt;
+}
+
+void fitLabelText(QLabel* label, int inset) {
+    constexpr int kSmallestPixels = 8;
+    label->setIndent(inset);
+    const int room = label->contentsRect().width() - inset;
+    QFont font = label->font();
+    for (int pixels = QFontInfo(font).pixelSize();
+         pixels > kSmallestPixels && QFontMetricsF(font).horizontalAdvance(label->text()) > room;
+         --pixels)
+        font.setPixelSize(pixels - 1);
+    label->setFont(font);
+}
+
+void fitOptionCaptions(std::span<QRadioButton* const> options, int gap) {
+    const QStyle* style = options.front()->style();
+    const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
+    const int spacing = style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    double excess = 0;
+    for (const QRadioButton* option : options) {
+        const double caption = QFontMetricsF(option->font()).horizontalAdvance(option->text());
+        excess = std::max(excess, indicator + spacing + caption + gap - option->width());
+    }
+    if (excess <= 0)
+        return;
+    auto* narrower = new CaptionSpacingStyle(
+        std::max(1, spacing - static_cast<int>(std::ceil(excess))), options.front()->parent());
+    for (QRadioButton* option : options)
+        option->setStyle(narrower);
 }
 
 QWidget* addShape(QWidget* parent, const char* name, const Twips& at) {

@@ -77,6 +77,12 @@ SizeOptions addSizeOptions(QWidget* parent, const std::array<int, 3>& lefts, int
 void showCigaretteLength(const SizeOptions& options, std::int32_t length);
 std::optional<std::int32_t> chosenCigaretteLength(const SizeOptions& options);
 
+// Fit a caption inside its control without moving it, measured with the control's font:
+// a label's text starts `inset` pixels in and is set smaller until it fits; option buttons'
+// captions come closer to their circles until each ends `gap` pixels before its button does.
+void fitLabelText(QLabel* label, int inset);
+void fitOptionCaptions(std::span<QRadioButton* const> options, int gap);
+
 QWidget* addShape(QWidget* parent, const char* name, const Twips& at);
 
 // Enter in a field, an option button or the check box runs action; on a focused push button

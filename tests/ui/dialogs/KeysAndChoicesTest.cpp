@@ -6,6 +6,7 @@
 #include "ui/dialogs/StartConfirmationWindow.h"
 
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -180,6 +181,37 @@ TEST_F(KeysAndChoicesTest, EverySizeAndCopyChoiceIsSavedAndShownAgain) {
             EXPECT_EQ(checkedOptions(), chosen.join(u' ').toStdString());
             delete window;
         }
+    }
+}
+
+// First and last pixel column holding dark ink: text, not the light edge of a circle or frame.
+std::pair<int, int> inkColumns(QWidget* control) {
+    const QImage image = control->grab().toImage();
+    int first = image.width();
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) {
+                first = std::min(first, x);
+                last = x;
+            }
+    return {first, last};
+}
+
+TEST_F(KeysAndChoicesTest, TheFixedPrefixAndTheCopyCaptionsStayInsideTheirBoxes) {
+    open<SettingsWindow>();
+    auto* prefix = control<QWidget>(window, "Label1_13");
+    EXPECT_EQ(prefix->geometry(), QRect(5, 20, 41, 17));
+    const auto [prefixStart, prefixEnd] = inkColumns(prefix);
+    EXPECT_GE(prefixStart, 2); // clear of the frame's border just left of the label
+    EXPECT_LE(prefixEnd, prefix->width() - 2);
+    // Each caption ends well before the next button's circle or the years box.
+    const std::pair<const char*, int> boxes[] = {
+        {"Option2_0", 40}, {"Option2_1", 40}, {"Option2_2", 104}};
+    for (const auto& [name, width] : boxes) {
+        auto* option = control<QWidget>(window, name);
+        EXPECT_EQ(option->width(), width) << name;
+        EXPECT_LE(inkColumns(option).second, option->width() - 5) << name;
     }
 }
 
