@@ -155,7 +155,10 @@ TEST_F(KeysAndChoicesTest, TheFixedPrefixAndTheCopyCaptionsStayInsideTheirBoxes)
     EXPECT_EQ(prefix->geometry(), QRect(5, 20, 41, 17));
     EXPECT_GE(inkColumns(prefix).first, 2); // clear of the frame's border left of the label
     EXPECT_LE(inkColumns(prefix).second, prefix->width() - 2);
-    // Each caption ends well before the next button's circle or the years box.
+    EXPECT_GE(QFontInfo(prefix->font()).pixelSize(), QFontInfo(window->font()).pixelSize() - 1);
+    // Each caption ends well before the next button's circle or the years box, and OFF, the
+    // longest for its box, comes no closer to its circle than that needs.
+    EXPECT_GE(inkColumns(control<QWidget>(window, "Option2_0")).second, 40 - 7);
     const std::pair<const char*, int> boxes[] = {
         {"Option2_0", 40}, {"Option2_1", 40}, {"Option2_2", 104}};
     for (const auto& [name, width] : boxes) {
