@@ -4,40 +4,74 @@
 #include "core/Records.h"
 #include "ui/dialogs/EntryRules.h"
 
+#include <QApplication>
+#include <QButtonGroup>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyleFactory>
 #include <algorithm>
+#include <cmath>
 
 namespace kemurina {
 
 namespace {
 
+// A focused push button takes Enter as a click, so choosing "キャンセル" never saves; any other
+// control of the window gives Enter to the window's action.
 class EnterKeyFilter final : public QObject {
   public:
-    EnterKeyFilter(QObject* parent, std::function<void()> action)
-        : QObject(parent), m_action(std::move(action)) {}
+    EnterKeyFilter(QWidget* window, std::function<void()> action)
+        : QObject(window), m_window(window), m_action(std::move(action)) {}
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                m_action();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
+        if (event->type() != QEvent::KeyPress || !isEnter(static_cast<QKeyEvent*>(event)))
+            return false;
+        // An open drop-down list is a popup window of its own: there Enter only picks the item.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget == nullptr || widget->window() != m_window)
+            return false;
+        if (auto* button = qobject_cast<QPushButton*>(widget))
+            button->click();
+        else
+            m_action();
+        return true;
     }
 
   private:
+    static bool isEnter(const QKeyEvent* key) {
+        return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    }
+
+    QWidget* m_window;
     std::function<void()> m_action;
+};
+
+// The application's style with a narrower gap between an option button's circle and caption.
+class CaptionSpacingStyle final : public QProxyStyle {
+  public:
+    CaptionSpacingStyle(int spacing, QObject* owner)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), m_spacing(spacing) {
+        setParent(owner);
+    }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        return metric == PM_RadioButtonLabelSpacing
+                   ? m_spacing
+                   : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+  private:
+    int m_spacing;
 };
 
 template <typename Control> Control* named(Control* control, const char* name, const Twips& at) {
@@ -128,7 +162,14 @@ SizeOptions addSizeOptions(QWidget* parent, const std::array<int, 3>& lefts, int
     for (std::size_t i = 0; i < options.size(); ++i)
         options[i] = addOption(parent, names[i], QString::fromUtf8(captions[i]),
                                {lefts[i], top, widths[i], 255});
+    groupAsOneChoice(options);
     return options;
+}
+
+void groupAsOneChoice(std::span<QRadioButton* const> options) {
+    auto* group = new QButtonGroup(options.front()->parentWidget());
+    for (QRadioButton* option : options)
+        group->addButton(option);
 }
 
 void showCigaretteLength(const SizeOptions& options, std::int32_t length) {
@@ -144,6 +185,35 @@ std::optional<std::int32_t> chosenCigaretteLength(const SizeOptions& options) {
         if (options[i]->isChecked())
             return kCigaretteLengths[i];
     return std::nullopt;
+}
+
+void fitLabelText(QLabel* label, int inset) {
+    constexpr int kSmallestPixels = 8;
+    label->setIndent(inset);
+    const int room = label->contentsRect().width() - inset;
+    QFont font = label->font();
+    for (int pixels = QFontInfo(font).pixelSize();
+         pixels > kSmallestPixels && QFontMetricsF(font).horizontalAdvance(label->text()) > room;
+         --pixels)
+        font.setPixelSize(pixels - 1);
+    label->setFont(font);
+}
+
+void fitOptionCaptions(std::span<QRadioButton* const> options, int gap) {
+    const QStyle* style = options.front()->style();
+    const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
+    const int spacing = style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    double excess = 0;
+    for (const QRadioButton* option : options) {
+        const double caption = QFontMetricsF(option->font()).horizontalAdvance(option->text());
+        excess = std::max(excess, indicator + spacing + caption + gap - option->width());
+    }
+    if (excess <= 0)
+        return;
+    auto* narrower = new CaptionSpacingStyle(
+        std::max(1, spacing - static_cast<int>(std::ceil(excess))), options.front()->parent());
+    for (QRadioButton* option : options)
+        option->setStyle(narrower);
 }
 
 QWidget* addShape(QWidget* parent, const char* name, const Twips& at) {

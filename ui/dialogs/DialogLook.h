@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 
 class QLabel;
 class QLineEdit;
@@ -66,16 +67,26 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, cons
 QLineEdit* addTextBox(QWidget* parent, const char* name, int maxLength, const Twips& at);
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const Twips& at);
 QRadioButton* addOption(QWidget* parent, const char* name, const QString& caption, const Twips& at);
-// Option1(0) to (2), "ショート", "スタンダード", "ロング", one exclusive group.
+// Makes the buttons one exclusive choice. Qt's automatic exclusivity takes in every option
+// button below the same parent, those in nested frames too, so each choice needs its own group.
+void groupAsOneChoice(std::span<QRadioButton* const> options);
+// Option1(0) to (2), "ショート", "スタンダード", "ロング", one exclusive choice.
 using SizeOptions = std::array<QRadioButton*, 3>;
 SizeOptions addSizeOptions(QWidget* parent, const std::array<int, 3>& lefts, int top);
 // Checks the button of a cigarette length, "スタンダード" for any other length.
 void showCigaretteLength(const SizeOptions& options, std::int32_t length);
 std::optional<std::int32_t> chosenCigaretteLength(const SizeOptions& options);
 
+// Fit a caption inside its control without moving it, measured with the control's font:
+// a label's text starts `inset` pixels in and is set smaller until it fits; option buttons'
+// captions come closer to their circles until each ends `gap` pixels before its button does.
+void fitLabelText(QLabel* label, int inset);
+void fitOptionCaptions(std::span<QRadioButton* const> options, int gap);
+
 QWidget* addShape(QWidget* parent, const char* name, const Twips& at);
 
-// Enter typed anywhere in the window runs action, whichever control has the focus.
+// Enter in a field, an option button or the check box runs action; on a focused push button
+// it presses that button, and in an open drop-down list it only picks the item.
 void onEnterKey(QWidget* window, std::function<void()> action);
 
 } // namespace kemurina

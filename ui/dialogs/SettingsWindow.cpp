@@ -44,6 +44,9 @@ constexpr Choice kSuffixOptions[] = {{"Option2_0", "OFF", 480, 600},
 constexpr int kChoiceTopInFrame = 195;
 constexpr int kFrameEdgeTop = 6; // pixels
 constexpr int kFrameCaptionLeft = 6;
+// Pixels between a caption and the edge of the box around it.
+constexpr int kCaptionInset = 2;
+constexpr int kCaptionGap = 4;
 
 constexpr int kBoxMaxLength = 256;
 constexpr std::int32_t kMaxTobaccoTax = 100000;
@@ -108,7 +111,8 @@ void SettingsWindow::buildControls() {
 
     addLabel(this, "Label1_11", QStringLiteral("あなたのブログや掲示板のアドレス"),
              {120, 45, 3015, 255});
-    addLabel(this, "Label1_13", QStringLiteral("http://"), {80, 300, 615, 255});
+    fitLabelText(addLabel(this, "Label1_13", QStringLiteral("http://"), {80, 300, 615, 255}),
+                 kCaptionInset);
     m_blogBox = addTextBox(this, "Text4", kBoxMaxLength, {720, 260, 3135, 270});
     addLabel(this, "Label1_16", QStringLiteral("ステータスの選択"), {3960, 45, 1575, 255});
     m_themeBox = new QComboBox(this);
@@ -142,6 +146,8 @@ void SettingsWindow::buildControls() {
     caption->move(kFrameCaptionLeft, 0);
     caption->adjustSize();
     m_suffixOptions = addChoices(frame, kSuffixOptions, kChoiceTopInFrame, 270);
+    groupAsOneChoice(m_suffixOptions);
+    fitOptionCaptions(m_suffixOptions, kCaptionGap);
     m_yearsBox = addTextBox(frame, "Text7", 2, {3240, kChoiceTopInFrame, 375, 270});
     addLabel(frame, "Label3", QStringLiteral("年"), {3660, kChoiceTopInFrame, 255, 270});
     for (QRadioButton* option : m_suffixOptions)

@@ -35,7 +35,7 @@ namespace {
 const QString kVersionText = QStringLiteral("　ケムリナバージョン１．２０　\r\n"
                                             "\r\n"
                                             "　- pelnoa -\r\n"
-                                            "　http://kemurina.example.jp/");
+                                            "　https://kemurina.example.jp/");
 
 } // namespace
 

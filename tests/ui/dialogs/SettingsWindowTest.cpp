@@ -172,15 +172,6 @@ TEST_F(SettingsTest, LateStops) {
     }
 }
 
-TEST_F(SettingsTest, EnterSaves) {
-    QTest::keyClick(child<QComboBox>(window, "Combo1")->lineEdit(), Qt::Key_Enter);
-    EXPECT_TRUE(saved());
-    app->openSettings();
-    window = shown("Form2");
-    QTest::keyClick(box("Text5"), Qt::Key_Return);
-    EXPECT_TRUE(window.isNull() || !window->isVisible());
-}
-
 TEST_F(SettingsTest, Colours) {
     platform->colourAnswers = {QColor(255, 0, 0), std::nullopt, QColor(0, 0, 255)};
     click("Command3");
