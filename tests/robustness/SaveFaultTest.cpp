@@ -12,6 +12,7 @@
 #include <random>
 #include <set>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <thread>
 
 namespace kemurina::testing {
@@ -65,10 +66,16 @@ TEST_F(SaveFaults, FullDisk) {
 }
 
 TEST_F(SaveFaults, FileSizeLimit) {
-    QProcess helper;
-    helper.start(KEMURINA_SAVE_HELPER, {"limited", dir.path(), "16"});
-    ASSERT_TRUE(helper.waitForFinished(10000));
-    EXPECT_EQ(helper.readAllStandardOutput(), "options=0 profile=0\n");
+    rlimit unlimited{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    const rlimit sixteenBytes{16, unlimited.rlim_max};
+    const auto restore = std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &sixteenBytes), 0);
+    const bool options = store.saveOptions(records(true).options);
+    const bool profile = store.saveQuitProfile(records(true).profile);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, restore);
+    EXPECT_FALSE(options || profile);
     expectOldFilesOnly();
 }
 
@@ -86,7 +93,7 @@ TEST_F(SaveFaults, KillsDuringSaves) {
     int leftBehind = 0;
     for (int trial = 0; trial < trials; ++trial) {
         QProcess helper;
-        helper.start(KEMURINA_SAVE_HELPER, {"loop", dir.path()});
+        helper.start(KEMURINA_SAVE_HELPER, {dir.path()});
         ASSERT_TRUE(helper.waitForReadyRead(10000)) << qPrintable(helper.errorString());
         std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
         ::kill(static_cast<pid_t>(helper.processId()), SIGKILL);

@@ -106,10 +106,6 @@ TEST_F(ViewsTest, ElapsedToggle) {
     EXPECT_EQ(elapsed->text(), "３３日４時間５分");
     QTest::mouseClick(mainView().valueLabel(StatusCaption), Qt::LeftButton); // no reaction
     EXPECT_EQ(elapsed->text(), "３３日４時間５分");
-    trigger(miniView(), "mnuCopy");
-    EXPECT_TRUE(clipboardText().contains("卒煙からの日数： 33日 4時間 5分\r\n"));
-    trigger(miniView(), "mnuCopy2");
-    EXPECT_TRUE(clipboardText().contains("３３日４時間５分経過しました。"));
     QTest::mouseClick(elapsed, Qt::LeftButton);
     EXPECT_EQ(elapsed->text(), calendar);
     QTest::mouseClick(elapsed, Qt::LeftButton);
@@ -127,15 +123,12 @@ TEST(Placement, OffScreenGoesToTheCentre) {
         PlacementRoom room;
         TwipsPoint expected;
     };
-    for (const Case& c :
-         {Case{{14200, 11400}, kMainWindowRoom, {14200, 11400}},
-          Case{{14201, 0}, kMainWindowRoom, {9600, 7200}},
-          Case{{0, 11401}, kMainWindowRoom, {9600, 7200}},
-          Case{{-30, 200}, kMainWindowRoom, {0, 200}}, Case{{300, -1}, kMainWindowRoom, {300, 0}},
-          Case{{15701, 0}, kMiniWindowRoom, {9600, 7200}},
-          Case{{15700, 12900}, kMiniWindowRoom, {15700, 12900}},
-          Case{{0, 12901}, kMiniWindowRoom, {9600, 7200}},
-          Case{{INT32_MAX, INT32_MIN}, kMainWindowRoom, {9600, 7200}}}) {
+    for (const Case& c : {Case{{14200, 11400}, kMainWindowRoom, {14200, 11400}},
+                          Case{{14201, 0}, kMainWindowRoom, {9600, 7200}},
+                          Case{{-30, 11401}, kMainWindowRoom, {9600, 7200}},
+                          Case{{-30, -1}, kMiniWindowRoom, {0, 0}},
+                          Case{{15700, 12901}, kMiniWindowRoom, {9600, 7200}},
+                          Case{{INT32_MAX, INT32_MIN}, kMainWindowRoom, {9600, 7200}}}) {
         const TwipsPoint p = correctedPosition(c.stored, screen, c.room);
         EXPECT_EQ(QPoint(p.left, p.top), QPoint(c.expected.left, c.expected.top)) << c.stored.left;
     }
