@@ -19,9 +19,9 @@ bool needsDisplayServer(const QString& platform) {
            name.startsWith(QLatin1String("wayland"));
 }
 
-// Qt tries the platforms of a semicolon-separated list in turn.
+// Qt tries the platforms of a semicolon-separated list in turn. arguments[0] is the program.
 QStringList chosenPlatforms(const QProcessEnvironment& environment, const QStringList& arguments) {
-    for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
         if (arguments[i] == QLatin1String("-platform") ||
             arguments[i] == QLatin1String("--platform"))
             return arguments[i + 1].split(QLatin1Char(';'));

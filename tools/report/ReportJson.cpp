@@ -16,11 +16,9 @@ constexpr std::array<const char*, kCaptionCount> kCaptionKeys = {"elapsed", "lif
 constexpr std::array<const char*, 5> kElapsedPartKeys = {"years", "months", "days", "hours",
                                                          "minutes"};
 
-// ISO 8601 local date and time to the minute; years outside 0..9999 in the expanded form.
+// ISO 8601 local date and time to the minute.
 QString isoMinute(const DateTimeParts& t) {
-    const QString year = t.year >= 0 && t.year <= 9999 ? QString::asprintf("%04d", t.year)
-                                                       : QString::asprintf("%+05d", t.year);
-    return year + QString::asprintf("-%02d-%02dT%02d:%02d", t.month, t.day, t.hour, t.minute);
+    return QString::asprintf("%04d-%02d-%02dT%02d:%02d", t.year, t.month, t.day, t.hour, t.minute);
 }
 
 QJsonObject captionsJson(const DisplayValues& d) {
