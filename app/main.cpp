@@ -1,3 +1,4 @@
+#include "platform/GraphicalSession.h"
 #include "ui/main/AppController.h"
 
 #include <QApplication>
@@ -5,8 +6,18 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
+    // A clear word instead of Qt's abort when started from a console without a desktop.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (!kemurina::graphicalSessionAvailable(QProcessEnvironment::systemEnvironment(), arguments)) {
+        std::fputs(kemurina::kNoGraphicalSessionMessage, stderr);
+        return 1;
+    }
+
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kemurina"));
 

@@ -1,19 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the tools need.
-# Runs apt-get update only when something is actually missing.
+# Installs the Debian packages ケムリナ needs, and only those that are missing (apt-get update
+# runs only then).
+#
+#   install-deps.sh --run   what building and running the program needs
+#   install-deps.sh         also the test suite and the benchmarks
+#   install-deps.sh --ci    also what CI runs: clang and its sanitizer runtimes, Xvfb and the
+#                           desktop tools of the end-to-end test, the validators and lintian
 set -euo pipefail
 
-packages=(
+run_packages=(
     cmake g++ ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     fonts-ipafont-gothic qt6-translations-l10n
 )
-if [[ "${1:-}" == "--ci" || "${1:-}" == "--all" ]]; then
-    packages+=(clang-14 libclang-rt-14-dev llvm-14 xvfb xdotool xclip x11-utils imagemagick
-               faketime valgrind desktop-file-utils appstream
-               dpkg-dev file openbox trayer)
-fi
+test_packages=(qt6-image-formats-plugins libgtest-dev libgmock-dev libbenchmark-dev)
+ci_packages=(
+    clang-14 libclang-rt-14-dev llvm-14 xvfb xdotool xclip x11-utils imagemagick
+    faketime valgrind desktop-file-utils appstream lintian
+    dpkg-dev file openbox trayer
+)
+case "${1:-}" in
+--run) packages=("${run_packages[@]}") ;;
+"") packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+--ci | --all) packages=("${run_packages[@]}" "${test_packages[@]}" "${ci_packages[@]}") ;;
+*)
+    echo "usage: $0 [--run | --ci]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -21,10 +35,12 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    SUDO=""
-    [[ $(id -u) -ne 0 ]] && SUDO="sudo"
-    $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if ((${#missing[@]} == 0)); then
+    echo "install-deps: all ${#packages[@]} Debian packages needed are installed"
+    exit 0
 fi
+echo "install-deps: installing ${#missing[@]} missing Debian packages: ${missing[*]}"
+SUDO=""
+[[ $(id -u) -ne 0 ]] && SUDO="sudo"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

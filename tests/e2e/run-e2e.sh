@@ -100,6 +100,17 @@ done
 exec_line=$(sed -n 's/^Exec=//p' "$desktop_file")
 [[ -x $prefix/bin/$exec_line ]] || fail "the menu entry runs '$exec_line', which the package lacks"
 
+log "started without a display: a word in Japanese and English, no data folder"
+mkdir -p "$work/no-display"
+status=0
+(cd "$work/no-display" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    "$prefix/bin/kemurina" >"$work/no-display.log" 2>&1) || status=$?
+((status == 1)) || fail "without a display the program ended with status $status, not 1"
+for words in 'グラフィカルなセッション' 'graphical session'; do
+    grep -q "$words" "$work/no-display.log" || fail "without a display: $(cat "$work/no-display.log")"
+done
+[[ ! -e $work/no-display/kemurinadata ]] || fail "started without a display, it made a data folder"
+
 # --- the desktop -----------------------------------------------------------------------
 
 log "starting Xvfb, openbox and trayer"

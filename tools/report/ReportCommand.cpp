@@ -1,22 +1,18 @@
 #include "tools/report/ReportCommand.h"
 
 #include "core/DataFiles.h"
-#include "core/Refresh.h"
 #include "core/Reports.h"
+#include "tools/report/ReportJson.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
-#include <optional>
+#include <algorithm>
+#include <iterator>
 
 namespace kemurina {
 
 namespace {
-
-constexpr int kUsageError = 2;
-constexpr int kDataError = 2;
 
 enum class Format { Long, Short, Mini, Json };
 
@@ -24,42 +20,79 @@ struct Request {
     Format format = Format::Long;
     bool crlf = false;
     bool help = false;
+    bool version = false;
+    QString error; // set: the arguments cannot be followed, and why
 };
 
-const char kUsage[] =
-    "使い方: kemurina-report [--short | --mini | --json] [--crlf]\n"
+struct FormatOption {
+    const char* name;
+    Format format;
+};
+constexpr FormatOption kFormatOptions[] = {
+    {"--short", Format::Short}, {"--mini", Format::Mini}, {"--json", Format::Json}};
+
+struct FlagOption {
+    const char* name;
+    bool Request::*flag;
+};
+constexpr FlagOption kFlagOptions[] = {{"--crlf", &Request::crlf},
+                                       {"--help", &Request::help},
+                                       {"-h", &Request::help},
+                                       {"--version", &Request::version}};
+
+const char kSynopsis[] = "使い方: kemurina-report [--short | --mini | --json] [--crlf]\n";
+const char kHelpHint[] = "詳しくは kemurina-report --help を見てください。\n";
+const char kHelpBody[] =
     "\n"
     "ケムリナのデータ (カレントディレクトリの kemurinadata/) を読み、今の時刻で計算した\n"
     "レポートを UTF-8 で標準出力に書きます。ファイルは一切書き換えません。\n"
     "\n"
-    "  (なし)    「コピ１」と同じ6行のレポート\n"
-    "  --short   「コピ２」と同じ1行の投稿文\n"
-    "  --mini    ミニウィンドウの6行の表示\n"
-    "  --json    表示される全ての文と数値を1つのJSONオブジェクトで\n"
-    "  --crlf    改行をCR LFにして、最後の改行を付けない (クリップボードと同じバイト列)\n"
-    "  --help    この説明\n"
+    "  (なし)     「コピ１」と同じ6行のレポート\n"
+    "  --short    「コピ２」と同じ1行の投稿文\n"
+    "  --mini     ミニウィンドウの6行の表示\n"
+    "  --json     表示される全ての文と数値を1つのJSONオブジェクトで\n"
+    "  --crlf     改行をCR LFにして、最後の改行を付けない (クリップボードと同じバイト列)\n"
+    "  --help     この説明\n"
+    "  --version  バージョン\n"
     "\n"
-    "終了コード: 0 成功, 2 オプションの誤り、またはデータが見つからない・読めない\n";
+    "終了ステータス:\n"
+    "  0  両方のデータファイルをそのまま読めた\n"
+    "  1  形式の正しくないファイルがあり、その分は既定値で計算した (標準エラーにファイル名)\n"
+    "  2  オプションの誤り、データフォルダやファイルがない・読めない、または出力できない\n";
 
-std::optional<Request> parseArguments(const QStringList& arguments) {
+template <typename Option, std::size_t N>
+const Option* findOption(const Option (&options)[N], const QString& argument) {
+    const auto* found = std::find_if(std::begin(options), std::end(options), [&](const Option& o) {
+        return argument == QLatin1String(o.name);
+    });
+    return found == std::end(options) ? nullptr : found;
+}
+
+QString unknownArgument(const QString& argument) {
+    return (argument.startsWith(QLatin1Char('-')) ? QStringLiteral("不明なオプション: ")
+                                                  : QStringLiteral("余分な引数: ")) +
+           argument;
+}
+
+Request parseArguments(const QStringList& arguments) {
     Request r;
-    int formats = 0;
+    QString chosenFormat;
     for (const QString& a : arguments) {
-        if (a == QLatin1String("--short"))
-            r.format = Format::Short, ++formats;
-        else if (a == QLatin1String("--mini"))
-            r.format = Format::Mini, ++formats;
-        else if (a == QLatin1String("--json"))
-            r.format = Format::Json, ++formats;
-        else if (a == QLatin1String("--crlf"))
-            r.crlf = true;
-        else if (a == QLatin1String("--help") || a == QLatin1String("-h"))
-            r.help = true;
-        else
-            return std::nullopt;
+        if (const FormatOption* f = findOption(kFormatOptions, a)) {
+            if (!chosenFormat.isEmpty() && chosenFormat != a) {
+                r.error = chosenFormat + QStringLiteral(" と ") + a +
+                          QStringLiteral(" は同時に指定できません");
+                return r;
+            }
+            chosenFormat = a;
+            r.format = f->format;
+        } else if (const FlagOption* o = findOption(kFlagOptions, a)) {
+            r.*(o->flag) = true;
+        } else {
+            r.error = unknownArgument(a);
+            return r;
+        }
     }
-    if (formats > 1)
-        return std::nullopt;
     return r;
 }
 
@@ -67,122 +100,83 @@ QByteArray line(const QString& text) {
     return (QStringLiteral("kemurina-report: ") + text + QLatin1Char('\n')).toUtf8();
 }
 
-// A file the main view could not even open stops the tool; a malformed one only gets a note.
-std::optional<QByteArray> checkReadable(const QString& path, ReadStatus status) {
+QByteArray pathLine(const char* what, const QString& path) {
+    return line(QString::fromUtf8(what) + QDir::toNativeSeparators(path));
+}
+
+// What a file's state means for the report: nothing, a note with the defaults, or a stop.
+struct FileVerdict {
+    ReportStatus status;
+    QByteArray message;
+};
+
+FileVerdict verdictOf(const QString& path, ReadStatus status) {
     switch (status) {
     case ReadStatus::Missing:
-        return line(QStringLiteral("データファイルがありません: ") +
-                    QDir::toNativeSeparators(path));
+        return {kFailure, pathLine("データファイルがありません: ", path)};
     case ReadStatus::Unreadable:
-        return line(QStringLiteral("データファイルを読めません: ") +
-                    QDir::toNativeSeparators(path));
-    default:
-        return std::nullopt;
+        return {kFailure, pathLine("データファイルを読めません: ", path)};
+    case ReadStatus::Malformed:
+        return {kDefaultsUsed, pathLine("形式が正しくないため既定値を使います: ", path)};
+    case ReadStatus::Ok:
+        break;
     }
+    return {kSuccess, {}};
 }
 
-QByteArray malformedNote(const QString& path, ReadStatus status) {
-    if (status != ReadStatus::Malformed)
-        return {};
-    return line(QStringLiteral("形式が正しくないため既定値を使います: ") +
-                QDir::toNativeSeparators(path));
-}
-
-QString withBreaks(QString text, bool crlf) {
-    return crlf ? text : text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QJsonObject jsonOf(const AppState& s, bool crlf) {
-    static const char* const kPictureNames[] = {"Image1(10)", "Image1(11)", "Image1(12)",
-                                                "Image3(0)",  "Image3(1)",  "Image3(2)"};
-    const auto& d = s.display;
-    const Metrics& m = s.metrics;
-    QJsonArray captions;
-    for (const QString& c : d.captions)
-        captions.append(c);
-    QJsonArray visible;
-    for (std::size_t i = 0; i < kMilestonePictureCount; ++i)
-        if (d.milestones.visible[i])
-            visible.append(QString::fromLatin1(kPictureNames[i]));
-    QJsonArray parts;
-    for (const std::int32_t p : m.elapsedParts)
-        parts.append(p);
-    return {
-        {"captions", captions},
-        {"lungColour", QJsonObject{{"red", d.lungColour.red},
-                                   {"green", d.lungColour.green},
-                                   {"blue", d.lungColour.blue}}},
-        {"milestones",
-         QJsonObject{
-             {"visible", visible},
-             {"top", d.milestones.topTwips ? QJsonValue(*d.milestones.topTwips) : QJsonValue()},
-             {"progressValue", d.milestones.progressValue},
-             {"progressBarVisible", !d.milestones.hideProgressBar}}},
-        {"elapsedParts", parts},
-        {"totalMinutes", m.totalMinutes},
-        {"wholeDays", m.wholeDays},
-        {"lifeMinutes", m.lifeMinutes},
-        {"moneySaved", m.moneySaved},
-        {"taxShare", m.taxShare},
-        {"cigarettesNotSmoked", m.cigarettesNotSmoked},
-        {"totalLengthMm", m.totalLengthMm},
-        {"shortSummary", s.shortSummary},
-        {"miniSummary", withBreaks(d.miniSummary, crlf)},
-        {"longReport", withBreaks(longReport(s), crlf)},
-        {"shortPost", shortPost(s)},
-    };
-}
-
-QByteArray render(const AppState& s, const Request& r) {
+QByteArray render(const AppState& s, const DateTimeParts& now, const Request& r) {
+    const LineBreaks breaks = r.crlf ? LineBreaks::CrLf : LineBreaks::Lf;
     const QByteArray end = r.crlf ? QByteArray() : QByteArray("\n");
     switch (r.format) {
     case Format::Short:
         return shortPost(s).toUtf8() + end;
     case Format::Mini:
-        return withBreaks(s.display.miniSummary, r.crlf).toUtf8() + end;
+        return withLineBreaks(s.display.miniSummary, breaks).toUtf8() + end;
     case Format::Json: {
-        QByteArray json = QJsonDocument(jsonOf(s, r.crlf)).toJson(QJsonDocument::Indented);
+        QByteArray json = QJsonDocument(reportJson(s, now, breaks)).toJson(QJsonDocument::Indented);
         return r.crlf ? json.replace("\n", "\r\n") : json;
     }
     case Format::Long:
         break;
     }
-    return withBreaks(longReport(s), r.crlf).toUtf8() + end;
+    return withLineBreaks(longReport(s), breaks).toUtf8() + end;
 }
 
 } // namespace
 
 CommandOutput runReportCommand(const QStringList& arguments, const QString& appDir,
                                const Clock& clock, RandomSource& random) {
-    const auto request = parseArguments(arguments);
-    if (!request)
-        return {kUsageError, {}, kUsage};
-    if (request->help)
-        return {0, kUsage, {}};
+    const Request request = parseArguments(arguments);
+    if (!request.error.isEmpty())
+        return {kFailure, {}, line(request.error) + kSynopsis + kHelpHint};
+    if (request.help)
+        return {kSuccess, QByteArray(kSynopsis) + kHelpBody, {}};
+    if (request.version)
+        return {kSuccess, "kemurina-report (ケムリナ) " KEMURINA_VERSION "\n", {}};
 
     const DataStore store(appDir);
     if (!QFileInfo(store.dataDir()).isDir())
-        return {kDataError,
-                {},
-                line(QStringLiteral("データフォルダがありません: ") +
-                     QDir::toNativeSeparators(store.dataDir()))};
+        return {kFailure, {}, pathLine("データフォルダがありません: ", store.dataDir())};
 
     const DateTimeParts now = clock.now();
     const auto profile = store.loadQuitProfile(now);
     const auto options = store.loadOptions();
+    CommandOutput result;
     for (const auto& [path, status] : {std::pair{store.quitProfilePath(), profile.status},
                                        std::pair{store.optionsPath(), options.status}}) {
-        if (const auto error = checkReadable(path, status))
-            return {kDataError, {}, *error};
+        const FileVerdict verdict = verdictOf(path, status);
+        if (verdict.status == kFailure)
+            return {kFailure, {}, verdict.message};
+        result.exitCode = std::max<int>(result.exitCode, verdict.status);
+        result.err += verdict.message;
     }
 
     AppState state;
     state.profile = profile.record;
     state.options = options.record;
     refreshAll(state, now, random.drawPercent());
-    return {0, render(state, *request),
-            malformedNote(store.quitProfilePath(), profile.status) +
-                malformedNote(store.optionsPath(), options.status)};
+    result.out = render(state, now, request);
+    return result;
 }
 
 } // namespace kemurina

@@ -8,6 +8,10 @@
 
 namespace kemurina {
 
+// 0: both files read as they are; 1: a malformed file gave its record's defaults;
+// 2: wrong arguments, data missing or unreadable, or the report could not be written.
+enum ReportStatus : int { kSuccess = 0, kDefaultsUsed = 1, kFailure = 2 };
+
 struct CommandOutput {
     int exitCode = 0;
     QByteArray out; // UTF-8

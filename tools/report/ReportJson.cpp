@@ -1,0 +1,99 @@
+#include "tools/report/ReportJson.h"
+
+#include "content/ComparisonObjects.h"
+#include "core/Reports.h"
+
+#include <array>
+
+namespace kemurina {
+
+namespace {
+
+// In the order of the Caption enum.
+constexpr std::array<const char*, kCaptionCount> kCaptionKeys = {"elapsed", "life",      "money",
+                                                                 "status",  "notSmoked", "message"};
+
+constexpr std::array<const char*, 5> kElapsedPartKeys = {"years", "months", "days", "hours",
+                                                         "minutes"};
+
+// ISO 8601 local date and time to the minute.
+QString isoMinute(const DateTimeParts& t) {
+    return QString::asprintf("%04d-%02d-%02dT%02d:%02d", t.year, t.month, t.day, t.hour, t.minute);
+}
+
+QJsonObject captionsJson(const DisplayValues& d) {
+    QJsonObject o;
+    for (std::size_t i = 0; i < kCaptionCount; ++i)
+        o.insert(QLatin1String(kCaptionKeys[i]), d.captions[i]);
+    return o;
+}
+
+QJsonObject elapsedJson(const Metrics& m) {
+    QJsonObject o;
+    for (std::size_t i = 0; i < kElapsedPartKeys.size(); ++i)
+        o.insert(QLatin1String(kElapsedPartKeys[i]), m.elapsedParts[i]);
+    return o;
+}
+
+QJsonObject lungJson(const Rgb& c) {
+    return {{"hex", QString::asprintf("#%02x%02x%02x", c.red, c.green, c.blue)},
+            {"red", c.red},
+            {"green", c.green},
+            {"blue", c.blue}};
+}
+
+// The arriving ducks are the pictures Image1(10..12), the rejoicing ones Image3(0..2).
+QJsonObject milestonesJson(const MilestoneView& v) {
+    const auto shown = [&](std::size_t from) {
+        return int(v.visible[from]) + int(v.visible[from + 1]) + int(v.visible[from + 2]);
+    };
+    return {{"arrivedDucks", shown(Image1_10)},
+            {"rejoicingDucks", shown(Image3_0)},
+            {"progressValue", v.progressValue},
+            {"progressMaximum", kProgressMaximum},
+            {"progressBarVisible", !v.hideProgressBar}};
+}
+
+QJsonObject profileJson(const QuitProfile& p) {
+    return {{"cigarettesPerDay", p.cigarettesPerDay},
+            {"packPrice", p.packPrice},
+            {"cigaretteLength", p.cigaretteLength}};
+}
+
+} // namespace
+
+QString withLineBreaks(QString text, LineBreaks breaks) {
+    return breaks == LineBreaks::CrLf ? text
+                                      : text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QJsonObject reportJson(const AppState& s, const DateTimeParts& now, LineBreaks breaks) {
+    const Metrics& m = s.metrics;
+    return {
+        {"schema", 1},
+        {"version", QStringLiteral(KEMURINA_VERSION)},
+        {"now", isoMinute(now)},
+        {"quitMoment", isoMinute(s.profile.quitMoment())},
+        {"profile", profileJson(s.profile)},
+        {"theme", s.options.statusTheme},
+        {"captions", captionsJson(s.display)},
+        {"totalMinutes", m.totalMinutes},
+        {"wholeDays", m.wholeDays},
+        {"elapsed", elapsedJson(m)},
+        {"moneySaved", m.moneySaved},
+        {"taxShare", m.taxShare},
+        {"lifeMinutes", m.lifeMinutes},
+        {"cigarettesNotSmoked", m.cigarettesNotSmoked},
+        {"totalLengthMm", m.totalLengthMm},
+        {"metres", lengthInMetres(m.totalLengthMm)},
+        {"comparisonObject", pickComparison(m.totalLengthMm)},
+        {"lungColour", lungJson(s.display.lungColour)},
+        {"milestones", milestonesJson(s.display.milestones)},
+        {"shortSummary", s.shortSummary},
+        {"miniSummary", withLineBreaks(s.display.miniSummary, breaks)},
+        {"longReport", withLineBreaks(longReport(s), breaks)},
+        {"shortPost", shortPost(s)},
+    };
+}
+
+} // namespace kemurina
