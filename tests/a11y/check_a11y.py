@@ -20,7 +20,7 @@ from gi.repository import GLib
 
 MOMENT = "2026-12-10 12:00:00"
 QUIT = "2026,11,28,9,30,20,410,85\r\n"  # twelve days before: a picture, the bar, red lungs
-OPTIONS = b'1,12244,5,1,5,1,1500,1500,9241372,16777215,"kemurina.example.jp/",2,0,0,"\x83\x5c\x83\x8b\x83\x57\x83\x83\x81\x5b"\r\n'
+OPTIONS = "1,12244,5,1,5,1,1500,1500,9241372,16777215,\"kemurina.example.jp/\",2,0,0,\"ソルジャー\"\r\n"
 HEADINGS = ["卒煙からの日数", "延びた寿命", "節約できた金額", "ステータス", "吸わなかった煙草"]
 MAIN, MINI = " ケムリナ - pelnoa", " ケムリナ mini mode"
 SETTINGS = " 設定ウィンドウ - 全て半角で記入してください - pelnoa"
@@ -141,7 +141,7 @@ def main():
     work = pathlib.Path(tempfile.mkdtemp(prefix="kemurina-a11y."))
     (work / "kemurinadata").mkdir()
     (work / "kemurinadata" / "initial.ini").write_bytes(QUIT.encode())
-    (work / "kemurinadata" / "option.ini").write_bytes(OPTIONS)
+    (work / "kemurinadata" / "option.ini").write_bytes(OPTIONS.encode("cp932"))
     report = json.loads(faked([build / "tools/report/kemurina-report", "--json"], work,
                               stdout=subprocess.PIPE).communicate()[0])
     # Qt sends only the events a listener had asked for when it connected.
@@ -153,6 +153,12 @@ def main():
         spoken = names(main_window)
         for heading, caption in zip(HEADINGS, report["captions"]):
             expect(f"{heading}\u3000{caption}" in spoken, f"no value label says {caption}")
+        # The focus starts on the elapsed label, and Space switches it to the day count.
+        wait_for(focus_on("label", f"{HEADINGS[0]}\u3000{report['captions'][0]}"),
+                 "the focus did not start on the elapsed label")
+        key("space")
+        wait_for(lambda: f"{HEADINGS[0]}\u3000１２日２時間３０分" in names(main_window),
+                 "Space did not switch the elapsed label to the day count")
 
         mini = open_popup_and_choose("shift+F10", "ミニサイズで運転する", MINI)
         print(f"mini window: {check_controls(mini)} controls")
