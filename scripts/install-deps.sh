@@ -13,7 +13,7 @@ if [[ "${1:-}" == "--ci" || "${1:-}" == "--all" ]]; then
     packages+=(clang-14 libclang-rt-14-dev llvm-14 xvfb xdotool xclip x11-utils imagemagick
                faketime valgrind desktop-file-utils appstream
                dpkg-dev file openbox trayer
-               at-spi2-core python3-pyatspi dbus-daemon)
+               at-spi2-core python3-pyatspi dbus-daemon xauth)
 fi
 
 missing=()
