@@ -82,26 +82,10 @@ struct Button {
 
 // In reading order, which is also the keyboard's.
 const std::array<Button, 4> kButtons = {{
-    {"Command3",
-     "コピ１",
-     "報告文をクリップボードにコピーします",
-     {120, 2950, 735, 300},
-     &MainWindow::command3Click},
-    {"Command4",
-     "コピ２",
-     "短い投稿用の文をクリップボードにコピーします",
-     {960, 2950, 735, 300},
-     &MainWindow::command4Click},
-    {"Command2",
-     "ＢＢＳ",
-     "登録したブログや掲示板をブラウザで開きます",
-     {3960, 2950, 735, 300},
-     &MainWindow::command2Click},
-    {"Command1",
-     "設定",
-     "設定ウィンドウを開きます",
-     {4800, 2950, 735, 300},
-     &MainWindow::command1Click},
+    {"Command3", "コピ１", "報告文をコピーする", {120, 2950, 735, 300}, &MainWindow::command3Click},
+    {"Command4", "コピ２", "投稿用にコピーする", {960, 2950, 735, 300}, &MainWindow::command4Click},
+    {"Command2", "ＢＢＳ", "登録ページを開く", {3960, 2950, 735, 300}, &MainWindow::command2Click},
+    {"Command1", "設定", "設定を変更する", {4800, 2950, 735, 300}, &MainWindow::command1Click},
 }};
 
 // Two open frames: around the message of the day and around the lungs, each with a gap
