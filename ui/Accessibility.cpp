@@ -22,20 +22,17 @@ QAccessibleInterface* roleFromProperty(const QString&, QObject* object) {
 
 } // namespace
 
-void speak(QWidget* control, const QString& name, const QString& description) {
-    // Unchanged texts stay quiet: a refresh every 30 seconds must not chatter.
+void speak(QWidget* control, const QString& name) {
+    // An unchanged name stays quiet: a refresh every 30 seconds must not chatter.
     if (control->accessibleName() != name)
         control->setAccessibleName(name);
-    if (!description.isNull() && control->accessibleDescription() != description)
-        control->setAccessibleDescription(description);
 }
 
 void setAccessibleRole(QWidget* widget, QAccessible::Role role) {
-    static const bool installed = [] {
+    [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(roleFromProperty);
         return true;
     }();
-    Q_UNUSED(installed);
     widget->setProperty(kRoleProperty, static_cast<int>(role));
 }
 

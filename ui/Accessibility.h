@@ -13,9 +13,9 @@ namespace kemurina {
 
 // How every window of the program meets screen readers and the keyboard.
 
-// The name a screen reader says for a control, and optionally a longer description. Qt tells
-// the reader about every change, so windows call this again whenever the value shown changes.
-void speak(QWidget* control, const QString& name, const QString& description = QString());
+// The name a screen reader says for a control. Qt tells the reader of every change, so windows
+// call this again whenever the value shown changes.
+void speak(QWidget* control, const QString& name);
 
 // Gives a widget the role a reader announces: windows built on a bare QWidget would read as
 // an unnamed filler, and a drawn picture as nothing. Call before the widget is first shown.
