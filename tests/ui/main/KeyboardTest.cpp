@@ -2,6 +2,7 @@
 
 #include "core/SpokenTexts.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
@@ -78,7 +79,7 @@ TEST_F(KeyboardTest, TabGoesThroughTheElapsedLabelAndTheButtonsInReadingOrder) {
     EXPECT_EQ(order.join(u' '), "Label2_0 Command3 Command4 Command2 Command1 Label2_0");
 }
 
-TEST_F(KeyboardTest, EveryRefreshRenamesThePictures) {
+TEST_F(KeyboardTest, PicturesAreGraphicsThatEveryRefreshRenames) {
     ASSERT_TRUE(startWith(options()));
     MainWindow& w = mainView();
     setElapsed(12, 3, 4);
@@ -87,6 +88,9 @@ TEST_F(KeyboardTest, EveryRefreshRenamesThePictures) {
     EXPECT_EQ(child(w, "Shape2_0")->accessibleName(), spoken.lungs);
     EXPECT_EQ(child(w, "Image1_10")->accessibleName(), spoken.pictures[Image1_10]);
     EXPECT_EQ(child(w, "ProgressBar1")->accessibleName(), "次の目標まで３３分の３");
+    const auto role = [](QObject* o) { return QAccessible::queryAccessibleInterface(o)->role(); };
+    EXPECT_EQ(role(child(w, "Shape2_0")), QAccessible::Graphic);
+    EXPECT_EQ(role(&w), QAccessible::Window);
 }
 
 } // namespace
