@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QTest>
 
@@ -77,6 +78,19 @@ TEST_F(KeyboardTest, TabGoesThroughTheElapsedLabelAndTheButtonsInReadingOrder) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     EXPECT_EQ(order.join(u' '), "Label2_0 Command3 Command4 Command2 Command1 Label2_0");
+}
+
+// How the menu key (and on some systems Shift+F10) reaches a window: the right button has
+// already opened the menu where it was pressed.
+TEST_F(KeyboardTest, OnlyAKeyboardContextMenuRequestOpensThePopup) {
+    ASSERT_TRUE(startWith(options()));
+    QWidget* label = child(mainView(), "Label2_2");
+    for (const auto reason : {QContextMenuEvent::Mouse, QContextMenuEvent::Keyboard}) {
+        QContextMenuEvent event(reason, {3, 3}, label->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(label, &event);
+        EXPECT_EQ(mainView().popupMenu()->isVisible(), reason == QContextMenuEvent::Keyboard);
+    }
+    mainView().popupMenu()->close();
 }
 
 TEST_F(KeyboardTest, PicturesAreGraphicsThatEveryRefreshRenames) {
