@@ -107,5 +107,17 @@ TEST_F(KeyboardTest, PicturesAreGraphicsThatEveryRefreshRenames) {
     EXPECT_EQ(role(&w), QAccessible::Window);
 }
 
+TEST_F(KeyboardTest, SettingsInputsSayTheirLabelsAndTheSampleItsColours) {
+    ASSERT_TRUE(startWith(options()));
+    mainView().command1Click();
+    QWidget* settings = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        settings = window->objectName() == "Form2" ? window : settings;
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(child<QLabel>(*settings, "Label1_7")->buddy(), child(*settings, "Text2"));
+    EXPECT_EQ(child(*settings, "Text1_0")->accessibleName(), "卒煙日　年");
+    EXPECT_EQ(child(*settings, "Label2")->accessibleName(), "サンプル色　文字は白、背景は紺");
+}
+
 } // namespace
 } // namespace kemurina::testing
