@@ -33,6 +33,8 @@ constexpr std::array<MilestoneBand, 7> kMilestoneBands = {{
 
 constexpr int kLungRedLimit = 255;
 constexpr int kLungGreenLimit = 140;
+constexpr int kLungStart = 5; // the colour value on the quit day
+constexpr int kLungStepPerDay = 10;
 
 QString moneyCaption(const Metrics& m) {
     return plainNumber(m.moneySaved) + QStringLiteral("円（節税分") + spacedNumber(m.taxShare) +
@@ -47,11 +49,16 @@ QString lifeCaption(const Metrics& m) {
 } // namespace
 
 Rgb lungColour(std::int32_t wholeDays) {
-    const std::int64_t v = std::int64_t{wholeDays} * 10 + 5;
+    const std::int64_t v = std::int64_t{wholeDays} * kLungStepPerDay + kLungStart;
     if (v < kLungRedLimit + 1)
         return {static_cast<int>(std::max<std::int64_t>(v, 0)), 0, 0};
     const int green = static_cast<int>(std::min<std::int64_t>(v - kLungRedLimit, kLungGreenLimit));
     return {kLungRedLimit, green, green};
+}
+
+std::int32_t lungPinkDay() {
+    const int pinkValue = kLungRedLimit + kLungGreenLimit;
+    return (pinkValue - kLungStart + kLungStepPerDay - 1) / kLungStepPerDay;
 }
 
 MilestoneView milestoneView(std::int32_t wholeDays) {

@@ -2,6 +2,7 @@
 
 #include "core/Checked.h"
 #include "core/Records.h"
+#include "ui/Accessibility.h"
 #include "ui/dialogs/EntryRules.h"
 
 #include <QApplication>
@@ -92,6 +93,7 @@ void setUpDialog(QWidget* window, const char* objectName, const QString& title) 
     window->setWindowTitle(title);
     window->setAttribute(Qt::WA_DeleteOnClose);
     useGothicFont(window, 9);
+    setAccessibleRole(window, QAccessible::Dialog);
 }
 
 void fixClientSize(QWidget* window, int widthTwips, int heightTwips) {

@@ -26,6 +26,9 @@ HelpWindow::HelpWindow(AppContext&, QWidget* parent) : QWidget(parent, Qt::Windo
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("Text1"));
     m_text->setReadOnly(true);
+    // A caret to read and scroll by: arrows, Page Up and Down, Ctrl+Home and Ctrl+End.
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setAccessibleName(QStringLiteral("ケムリナヘルプ"));
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     useGothicFont(m_text, 12);
     m_text->setPlainText(helpDocument());

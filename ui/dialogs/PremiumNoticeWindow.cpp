@@ -43,6 +43,7 @@ PremiumNoticeWindow::PremiumNoticeWindow(AppContext& context, QWidget* parent)
     auto* text = new QPlainTextEdit(this);
     text->setObjectName(QStringLiteral("Text1"));
     text->setReadOnly(true);
+    text->setAccessibleName(QStringLiteral("みんなでケムリナのご案内"));
     text->setPlainText(noticeText());
     placeTwips(text, {720, 240, 4575, 2500});
     auto* pageButton =

@@ -93,6 +93,7 @@ SeasonalWindow::SeasonalWindow(AppContext& context, QWidget* parent)
         pictures[i] = addLabel(this, QStringLiteral("Image1_%1").arg(i).toLatin1().constData(),
                                QString(), {kPictureLefts[i], kPictureTop, 375, 345});
         pictures[i]->setMovie(movie);
+        pictures[i]->setAccessibleName(QStringLiteral("お祝いのきらきら"));
         pictures[i]->hide();
     }
 

@@ -1,5 +1,7 @@
 #include "ui/dialogs/SettingsWindow.h"
 
+#include "core/SpokenTexts.h"
+#include "ui/Accessibility.h"
 #include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/EntryRules.h"
 
@@ -34,13 +36,15 @@ constexpr QuitBox kQuitBoxes[] = {
 struct Choice {
     const char* name;
     const char* caption;
+    const char* spoken; // the caption with what it adds, for screen readers
     int left;
     int width;
 };
 // Inside the "copy+" frame.
-constexpr Choice kSuffixOptions[] = {{"Option2_0", "OFF", 480, 600},
-                                     {"Option2_1", "ON", 1080, 600},
-                                     {"Option2_2", "ON+喫煙年数→", 1680, 1560}};
+constexpr Choice kSuffixOptions[] = {
+    {"Option2_0", "OFF", "OFF（何も付けない）", 480, 600},
+    {"Option2_1", "ON", "ON（本数・金額・サイズを付ける）", 1080, 600},
+    {"Option2_2", "ON+喫煙年数→", "ON+喫煙年数（本数と喫煙年数を付ける）", 1680, 1560}};
 constexpr int kChoiceTopInFrame = 195;
 constexpr int kFrameEdgeTop = 6; // pixels
 constexpr int kFrameCaptionLeft = 6;
@@ -60,9 +64,11 @@ template <std::size_t N>
 std::array<QRadioButton*, N> addChoices(QWidget* parent, const Choice (&choices)[N], int top,
                                         int height) {
     std::array<QRadioButton*, N> buttons{};
-    for (std::size_t i = 0; i < N; ++i)
+    for (std::size_t i = 0; i < N; ++i) {
         buttons[i] = addOption(parent, choices[i].name, utf8(choices[i].caption),
                                {choices[i].left, top, choices[i].width, height});
+        buttons[i]->setAccessibleName(utf8(choices[i].spoken));
+    }
     return buttons;
 }
 
@@ -109,12 +115,16 @@ void SettingsWindow::buildControls() {
     addShape(this, "Shape1", {60, 15, 5535, 1635});
     addShape(this, "Shape2", {60, 1740, 5535, 1200});
 
-    addLabel(this, "Label1_11", QStringLiteral("あなたのブログや掲示板のアドレス"),
-             {120, 45, 3015, 255});
-    fitLabelText(addLabel(this, "Label1_13", QStringLiteral("http://"), {80, 300, 615, 255}),
-                 kCaptionInset);
+    auto* blogHeading =
+        addLabel(this, "Label1_11", QStringLiteral("あなたのブログや掲示板のアドレス"),
+                 {120, 45, 3015, 255});
+    auto* prefix = addLabel(this, "Label1_13", QStringLiteral("http://"), {80, 300, 615, 255});
+    fitLabelText(prefix, kCaptionInset);
+    prefix->setAccessibleName(QStringLiteral("http://（アドレスの先頭）"));
     m_blogBox = addTextBox(this, "Text4", kBoxMaxLength, {720, 260, 3135, 270});
-    addLabel(this, "Label1_16", QStringLiteral("ステータスの選択"), {3960, 45, 1575, 255});
+    labelInput(blogHeading, m_blogBox);
+    auto* themeHeading =
+        addLabel(this, "Label1_16", QStringLiteral("ステータスの選択"), {3960, 45, 1575, 255});
     m_themeBox = new QComboBox(this);
     m_themeBox->setObjectName(QStringLiteral("Combo1"));
     m_themeBox->setEditable(true);
@@ -122,6 +132,9 @@ void SettingsWindow::buildControls() {
     for (const char* theme : kThemes)
         m_themeBox->addItem(utf8(theme));
     placeTwips(m_themeBox, {3960, 240, 1575, 300});
+    labelInput(themeHeading, m_themeBox);
+    // The typing field inside takes the focus, so it is what a reader names.
+    m_themeBox->lineEdit()->setAccessibleName(themeHeading->text());
 
     auto* textColour =
         addButton(this, "Command3", QStringLiteral("テキストの色"), {240, 720, 1335, 255});
@@ -145,11 +158,15 @@ void SettingsWindow::buildControls() {
     caption->setAutoFillBackground(true);
     caption->move(kFrameCaptionLeft, 0);
     caption->adjustSize();
+    const QString copyGroup = QStringLiteral("コピーに付ける情報（copy+）");
+    caption->setAccessibleName(copyGroup);
     m_suffixOptions = addChoices(frame, kSuffixOptions, kChoiceTopInFrame, 270);
     groupAsOneChoice(m_suffixOptions);
     fitOptionCaptions(m_suffixOptions, kCaptionGap);
+    describeGroup(m_suffixOptions, copyGroup);
     m_yearsBox = addTextBox(frame, "Text7", 2, {3240, kChoiceTopInFrame, 375, 270});
-    addLabel(frame, "Label3", QStringLiteral("年"), {3660, kChoiceTopInFrame, 255, 270});
+    labelInput(addLabel(frame, "Label3", QStringLiteral("年"), {3660, kChoiceTopInFrame, 255, 270}),
+               m_yearsBox, QStringLiteral("喫煙年数（年）"));
     for (QRadioButton* option : m_suffixOptions)
         connect(option, &QRadioButton::toggled, this,
                 [this] { m_yearsBox->setEnabled(m_suffixOptions[2]->isChecked()); });
@@ -157,28 +174,43 @@ void SettingsWindow::buildControls() {
     m_packCountBox = new QCheckBox(this);
     m_packCountBox->setObjectName(QStringLiteral("Check2"));
     placeTwips(m_packCountBox, {4440, 1320, 255, 255});
-    addLabel(this, "Label5", QStringLiteral("箱数表示"), {4680, 1320, 855, 255});
+    const QString packCount = QStringLiteral("箱数表示");
+    labelInput(addLabel(this, "Label5", packCount, {4680, 1320, 855, 255}), m_packCountBox,
+               packCount);
 
-    addLabel(this, "Label1_6", QStringLiteral("卒煙日"), {240, 1845, 720, 255});
+    const QString quitHeading = QStringLiteral("卒煙日");
+    addLabel(this, "Label1_6", quitHeading, {240, 1845, 720, 255});
     for (std::size_t i = 0; i < m_quitBoxes.size(); ++i) {
         const QuitBox& box = kQuitBoxes[i];
         m_quitBoxes[i] =
             addTextBox(this, box.name, box.maxLength, {box.left, 1800, box.width, 270});
-        addLabel(this, box.unitName, utf8(box.unit), {box.left + box.width + 45, 1845, 255, 255});
+        QLabel* unit = addLabel(this, box.unitName, utf8(box.unit),
+                                {box.left + box.width + 45, 1845, 255, 255});
+        labelInput(unit, m_quitBoxes[i], quitHeading + QStringLiteral("　") + unit->text());
     }
 
-    addLabel(this, "Label1_7", QStringLiteral("一日あたりの本数"), {240, 2205, 1815, 255});
+    auto* perDay =
+        addLabel(this, "Label1_7", QStringLiteral("一日あたりの本数"), {240, 2205, 1815, 255});
     m_perDayBox = addTextBox(this, "Text2", 3, {2160, 2160, 495, 240});
+    labelInput(perDay, m_perDayBox);
     addLabel(this, "Label1_5", QStringLiteral("本"), {2700, 2205, 255, 255});
-    addLabel(this, "Label1_8", QStringLiteral("一箱（２０本）の金額"), {240, 2450, 1815, 255});
+    auto* price =
+        addLabel(this, "Label1_8", QStringLiteral("一箱（２０本）の金額"), {240, 2450, 1815, 255});
     m_priceBox = addTextBox(this, "Text3", 4, {2160, 2400, 615, 240});
+    labelInput(price, m_priceBox);
     addLabel(this, "Label1_9", QStringLiteral("円"), {2820, 2450, 255, 255});
-    addLabel(this, "Label1_14", QStringLiteral("税(円/千本)"), {3480, 2200, 1035, 255});
+    auto* tobaccoTax =
+        addLabel(this, "Label1_14", QStringLiteral("税(円/千本)"), {3480, 2200, 1035, 255});
     m_tobaccoTaxBox = addTextBox(this, "Text5", 5, {3600, 2400, 855, 240});
-    addLabel(this, "Label1_15", QStringLiteral("消費税(％)"), {4560, 2200, 975, 255});
+    labelInput(tobaccoTax, m_tobaccoTaxBox);
+    auto* consumptionTax =
+        addLabel(this, "Label1_15", QStringLiteral("消費税(％)"), {4560, 2200, 975, 255});
     m_consumptionTaxBox = addTextBox(this, "Text6", 2, {4620, 2400, 495, 240});
-    addLabel(this, "Label1_10", QStringLiteral("サイズ"), {240, 2660, 735, 255});
+    labelInput(consumptionTax, m_consumptionTaxBox);
+    const QString sizeHeading = QStringLiteral("サイズ");
+    addLabel(this, "Label1_10", sizeHeading, {240, 2660, 735, 255});
     m_sizeOptions = addSizeOptions(this, {1080, 2280, 3960}, 2660);
+    describeGroup(m_sizeOptions, sizeHeading);
 
     auto* premium = addButton(this, "Command5", QStringLiteral("みんなでケムリナ＝広告"),
                               {120, 3000, 2175, 300});
@@ -238,6 +270,8 @@ void SettingsWindow::showSampleColours() {
     palette.setColor(QPalette::Window, toQColor(m_backColor));
     palette.setColor(QPalette::WindowText, toQColor(m_textColor));
     m_sample->setPalette(palette);
+    speak(m_sample,
+          m_sample->text() + QStringLiteral("　") + colourSampleText(m_textColor, m_backColor));
 }
 
 bool SettingsWindow::stop(const QString& message) {

@@ -1,5 +1,7 @@
 #include "ui/main/MainWindow.h"
 
+#include "core/SpokenTexts.h"
+#include "ui/Accessibility.h"
 #include "ui/dialogs/DialogLook.h"
 #include "ui/main/AppController.h"
 #include "ui/main/Pictures.h"
@@ -17,18 +19,18 @@ namespace {
 
 struct CaptionLabel {
     int index;
-    const char* text;
+    std::size_t heading; // a Caption, or kLungHeading
     Twips box;
 };
 
 constexpr std::array<CaptionLabel, 7> kCaptionLabels = {{
-    {0, "卒煙からの日数", {120, 60, 1335, 135}},
-    {4, "延びた寿命", {120, 610, 975, 135}},
-    {2, "節約できた金額", {120, 1155, 1335, 135}},
-    {1, "吸わなかった煙草", {120, 1710, 1455, 135}},
-    {6, "今日の一言", {120, 2235, 975, 135}},
-    {5, "ステータス", {4005, 60, 975, 135}},
-    {19, "肺の状態", {4080, 630, 735, 135}},
+    {0, ElapsedCaption, {120, 60, 1335, 135}},
+    {4, LifeCaption, {120, 610, 975, 135}},
+    {2, MoneyCaption, {120, 1155, 1335, 135}},
+    {1, NotSmokedCaption, {120, 1710, 1455, 135}},
+    {6, MessageCaption, {120, 2235, 975, 135}},
+    {5, StatusCaption, {4005, 60, 975, 135}},
+    {19, kLungHeading, {4080, 630, 735, 135}},
 }};
 
 // Indexed by Caption: elapsed, lifetime, money, status, not smoked, message.
@@ -73,15 +75,17 @@ constexpr std::array<Shape, 3> kLungShapes = {{
 struct Button {
     const char* name;
     const char* caption;
+    const char* description; // what the short caption does, for screen readers
     Twips box;
     void (MainWindow::*click)();
 };
 
+// In reading order, which is also the keyboard's.
 const std::array<Button, 4> kButtons = {{
-    {"Command3", "コピ１", {120, 2950, 735, 300}, &MainWindow::command3Click},
-    {"Command4", "コピ２", {960, 2950, 735, 300}, &MainWindow::command4Click},
-    {"Command2", "ＢＢＳ", {3960, 2950, 735, 300}, &MainWindow::command2Click},
-    {"Command1", "設定", {4800, 2950, 735, 300}, &MainWindow::command1Click},
+    {"Command3", "コピ１", "報告文をコピーする", {120, 2950, 735, 300}, &MainWindow::command3Click},
+    {"Command4", "コピ２", "投稿用にコピーする", {960, 2950, 735, 300}, &MainWindow::command4Click},
+    {"Command2", "ＢＢＳ", "登録ページを開く", {3960, 2950, 735, 300}, &MainWindow::command2Click},
+    {"Command1", "設定", "設定を変更する", {4800, 2950, 735, 300}, &MainWindow::command1Click},
 }};
 
 // Two open frames: around the message of the day and around the lungs, each with a gap
@@ -131,7 +135,7 @@ void MainWindow::buildControls() {
     QPalette captionPalette = palette();
     captionPalette.setColor(QPalette::WindowText, Qt::white);
     for (const CaptionLabel& c : kCaptionLabels) {
-        auto* label = new ControlLabel(QString::fromUtf8(c.text), this);
+        auto* label = new ControlLabel(heading(c.heading), this);
         label->setObjectName(QStringLiteral("Label1_%1").arg(c.index));
         placeTwips(label, c.box);
         useGothicFont(label, kCaptionPointSize);
@@ -151,8 +155,11 @@ void MainWindow::buildControls() {
         label->setAutoFillBackground(true);
         m_values[i] = label;
     }
-    connect(m_values[ElapsedCaption], &ControlLabel::clicked, this,
-            &MainWindow::elapsedLabelClicked);
+    ControlLabel* elapsed = m_values[ElapsedCaption];
+    connect(elapsed, &ControlLabel::clicked, this, &MainWindow::elapsedLabelClicked);
+    // Only the keyboard gives it the focus: a click toggles it as before and moves nothing.
+    elapsed->setFocusPolicy(Qt::TabFocus);
+    elapsed->setAccessibleDescription(QStringLiteral("スペースキーで日数だけの表示と切り替えます"));
 
     for (std::size_t i = 0; i < kLungShapes.size(); ++i) {
         m_lungs[i] = new FilledShape(kLungShapes[i].kind, this);
@@ -161,6 +168,8 @@ void MainWindow::buildControls() {
     }
     for (FilledShape* lung : m_lungs)
         lung->setFillColor(kInitialLungColour);
+    // One picture for the reader: the first lobe speaks for the whole lungs.
+    setAccessibleRole(m_lungs[0], QAccessible::Graphic);
 
     for (std::size_t i = 0; i < kMilestonePictureCount; ++i) {
         auto* picture = new ControlLabel(this);
@@ -182,12 +191,16 @@ void MainWindow::buildControls() {
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
 
+    QWidget* previous = elapsed;
     for (const Button& b : kButtons) {
         auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
         button->setObjectName(QString::fromLatin1(b.name));
         placeTwips(button, b.box);
         button->setAutoDefault(false);
+        button->setAccessibleDescription(QString::fromUtf8(b.description));
         connect(button, &QPushButton::clicked, this, b.click);
+        setTabOrder(previous, button);
+        previous = button;
     }
 }
 
@@ -231,6 +244,17 @@ void MainWindow::render(const DisplayValues& values) {
     if (m.hideProgressBar)
         m_progress->hide();
     m_progress->setValue(m.progressValue);
+    speakValues();
+}
+
+void MainWindow::speakValues() {
+    const SpokenTexts spoken = spokenTexts(m_app.state());
+    for (std::size_t i = 0; i < kCaptionCount; ++i)
+        speak(m_values[i], spoken.values[i]);
+    speak(m_lungs[0], spoken.lungs);
+    for (std::size_t i = 0; i < kMilestonePictureCount; ++i)
+        speak(m_pictures[i], spoken.pictures[i]);
+    speak(m_progress, spoken.progress);
 }
 
 void MainWindow::showMilestonePicture(std::size_t picture, bool visible) {
@@ -251,6 +275,7 @@ void MainWindow::elapsedLabelClicked() {
     AppState& s = m_app.state();
     toggleElapsedLabel(s);
     m_values[ElapsedCaption]->setText(s.display.captions[ElapsedCaption]);
+    speakValues();
 }
 
 void MainWindow::command3Click() {

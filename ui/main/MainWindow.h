@@ -46,6 +46,8 @@ class MainWindow final : public ViewWindow {
     void buildControls();
     void applyLabelColours();
     void showMilestonePicture(std::size_t picture, bool visible);
+    // The names a screen reader says, from the state as the last refresh or toggle left it.
+    void speakValues();
 
     std::array<ControlLabel*, kCaptionCount> m_values{};
     std::array<FilledShape*, 3> m_lungs{}; // Shape2(0), Shape2(1), Shape1

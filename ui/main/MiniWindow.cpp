@@ -22,6 +22,8 @@ MiniWindow::MiniWindow(AppController& app)
     m_label1->setAutoFillBackground(true);
     // Double clicks and the right button on the summary act as on the window itself.
     m_label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The keyboard focus rests on the summary, so a screen reader reads its six lines.
+    m_label1->setFocusPolicy(Qt::TabFocus);
     auto* image2 = new QLabel(this);
     image2->setObjectName(QStringLiteral("Image2"));
     placeTwips(image2, {0, 0, 240, 240});

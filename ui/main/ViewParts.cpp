@@ -1,9 +1,11 @@
 #include "ui/main/ViewParts.h"
 
 #include "core/Records.h"
+#include "ui/Accessibility.h"
 #include "ui/dialogs/DialogLook.h"
 
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -31,6 +33,19 @@ void ControlLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 void ControlLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
+}
+
+void ControlLabel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier)
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void ControlLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    QPainter p(this);
+    paintKeyboardFocus(*this, p);
 }
 
 void LineStackLabel::paintEvent(QPaintEvent*) {

@@ -10,7 +10,8 @@ namespace kemurina {
 QColor toQColor(std::int32_t windowsColor);
 
 // A label or picture that takes the mouse itself: presses on it never reach the window
-// surface, and a press followed by a release over it is a click.
+// surface, and a press followed by a release over it is a click. Given a focus policy, it
+// takes the keyboard focus too, and Space is a click.
 class ControlLabel : public QLabel {
     Q_OBJECT
   public:
@@ -23,6 +24,8 @@ class ControlLabel : public QLabel {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     bool m_pressed = false;

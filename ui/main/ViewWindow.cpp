@@ -1,9 +1,12 @@
 #include "ui/main/ViewWindow.h"
 
+#include "ui/Accessibility.h"
 #include "ui/dialogs/DialogLook.h"
 #include "ui/main/AppController.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
@@ -20,6 +23,7 @@ ViewWindow::ViewWindow(AppController& app, const QString& objectName, const QStr
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(clientPixels);
     useGothicFont(this, 9);
+    setAccessibleRole(this, QAccessible::Window);
 }
 
 QMenu* ViewWindow::popupMenu() {
@@ -100,6 +104,23 @@ void ViewWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton)
         popupMenu()->popup(event->globalPosition().toPoint());
     event->accept();
+}
+
+void ViewWindow::keyPressEvent(QKeyEvent* event) {
+    if (isMenuKey(*event))
+        popupFromKeyboard(*popupMenu(), *this);
+    else if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        sendToTray();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void ViewWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // The right button has already opened the menu where it was pressed.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        popupFromKeyboard(*popupMenu(), *this);
+    else
+        event->ignore();
 }
 
 void ViewWindow::closeEvent(QCloseEvent* event) {

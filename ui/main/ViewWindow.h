@@ -13,8 +13,9 @@ namespace kemurina {
 
 class AppController;
 
-// What the main and the mini view share: the notification-area visit, the popup menu on the
-// right button, and the unload that stores the position and closes the other view.
+// What the main and the mini view share: the notification-area visit (double click or
+// Escape), the popup menu (right button, menu key or Shift+F10), and the unload that stores
+// the position and closes the other view.
 class ViewWindow : public QWidget {
     Q_OBJECT
   public:
@@ -52,6 +53,8 @@ class ViewWindow : public QWidget {
 
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
     AppController& m_app;
