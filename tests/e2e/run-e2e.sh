@@ -171,31 +171,29 @@ only_window() { # title: it is the one visible window, tray icons aside
 }
 # The tray icon: a small window of the program that the tray host has embedded.
 is_tray_icon() { xwininfo -id "$1" | grep -q 'Width: 2[0-9]$'; }
-tray_icon() {
-    local id
-    for id in $(xdotool search --onlyvisible --class '^kemurina$' 2>/dev/null); do
-        if is_tray_icon "$id"; then
-            echo "$id"
-            return
-        fi
-    done
-}
 # A visible window of the program that is neither the main window nor a tray icon.
-message_box() {
+is_message_box() { [[ $(xdotool getwindowname "$1") != "$main_title" ]] && ! is_tray_icon "$1"; }
+first_window() { # predicate: the first visible window of the program it holds for
     local id
     for id in $(xdotool search --onlyvisible --class '^kemurina$' 2>/dev/null); do
-        if [[ $(xdotool getwindowname "$id") != "$main_title" ]] && ! is_tray_icon "$id"; then
-            echo "$id"
-            return
-        fi
+        "$1" "$id" && echo "$id" && return
     done
+    return 0
 }
+tray_icon() { first_window is_tray_icon; }
+message_box() { first_window is_message_box; }
 has_message_box() { [[ -n $(message_box) ]]; }
 # A popup menu is open: one more visible window than the view it belongs to.
 popup_open() { (($(xdotool search --onlyvisible --class '^kemurina$' 2>/dev/null | wc -l) > 1)); }
 has_tray_icon() { [[ -n $(tray_icon) ]]; }
 lacks_tray_icon() { [[ -z $(tray_icon) ]]; }
 app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+close_main() {
+    xdotool windowactivate --sync "$(window_titled "$main_title")"
+    xdotool key alt+F4
+    wait_until 10 app_ended || fail "the program did not end after its main window closed"
+    wait "$app_pid" || fail "the program ended with status $?"
+}
 
 setup_title=' ケムリナ初期設定 - pelnoa'
 confirm_title=' ( ・◇・)  - pelnoa'
@@ -229,10 +227,7 @@ initial=$(iconv -f CP932 -t UTF-8 "$data_dir/kemurinadata/initial.ini")
 [[ $initial == $'2026,11,2,7,45,20,410,85\r' ]] || fail "initial.ini after setup: $initial"
 
 log "closing with the close box (Alt+F4)"
-xdotool windowactivate --sync "$(window_titled "$main_title")"
-xdotool key alt+F4
-wait_until 10 app_ended || fail "the program did not end after its main window closed"
-wait "$app_pid" || fail "the program ended with status $?"
+close_main
 
 # --- a later day: reports, tray, mini view ---------------------------------------------
 
@@ -261,16 +256,14 @@ grep -q '卒煙日： 2026年 11月 2日' "$artifacts/report-long.txt" ||
     fail "kemurina-report in $data_dir did not find the quit moment the setup wrote"
 
 log "コピ１ and コピ２ against kemurina-report"
-click_twips "$main" 120 2950 735 300
-if ! wait_until 5 clipboard_is "$artifacts/report-long.txt"; then
-    xclip -o -selection clipboard -t UTF8_STRING >"$artifacts/clipboard-long.txt" 2>&1 || true
-    fail "コピ１ put something other than 'kemurina-report --crlf' on the clipboard"
-fi
-click_twips "$main" 960 2950 735 300
-if ! wait_until 5 clipboard_is "$artifacts/report-short.txt"; then
-    xclip -o -selection clipboard -t UTF8_STRING >"$artifacts/clipboard-short.txt" 2>&1 || true
-    fail "コピ２ put something other than 'kemurina-report --short --crlf' on the clipboard"
-fi
+for button in "120 long" "960 short"; do
+    read -r left which <<<"$button"
+    click_twips "$main" "$left" 2950 735 300
+    if ! wait_until 5 clipboard_is "$artifacts/report-$which.txt"; then
+        xclip -o -selection clipboard -t UTF8_STRING >"$artifacts/clipboard-$which.txt" 2>&1 || true
+        fail "the copy button at $left twips put something else than the $which report on the clipboard"
+    fi
+done
 
 # The window's own surface: between the elapsed-time value and the lifetime caption.
 surface=(120 510 1800 90)
@@ -299,30 +292,11 @@ xdotool key Down Down Down Down Down Down Down Return # 標準サイズで運転
 wait_until 10 only_window "$main_title" || fail "標準サイズで運転する did not switch back"
 shot 09-main-again
 
-log "a second start while the first runs"
-first_pid=$app_pid
-start_from_menu "$day_moment" second-instance
-second_pid=$app_pid
-app_pid=$first_pid
-wait_until 20 has_message_box || fail "the second start showed no message"
-shot 10-second-instance
-xdotool windowactivate --sync "$(message_box)"
-xdotool key Return
-wait_until 10 sh -c "! kill -0 $second_pid 2>/dev/null" || fail "the second instance did not end"
-kill -0 "$first_pid" 2>/dev/null || fail "the second start ended the first instance"
-only_window "$main_title" || fail "the first instance's main window is no longer the only one"
-
 log "a killed instance never blocks the next start"
 pkill -KILL -x kemurina
 wait "$app_pid" 2>/dev/null || true
 start_from_menu "$day_moment" after-kill
 wait_until 20 only_window "$main_title" || fail "the start after a killed instance showed no main window"
-close_main() {
-    xdotool windowactivate --sync "$(window_titled "$main_title")"
-    xdotool key alt+F4
-    wait_until 10 app_ended || fail "the program did not end after its main window closed"
-    wait "$app_pid" || fail "the program ended with status $?"
-}
 close_main
 
 log "two starts at once: one runs, the other says so and ends"
