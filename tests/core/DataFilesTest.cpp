@@ -161,17 +161,4 @@ TEST_F(OnDisk, UnreadableLeftAlone) {
     EXPECT_EQ(snapshot(other.path()), before);
 }
 
-TEST(StartWindow, SetupDoneThenWindowMode) {
-    const std::tuple<int, int, StartWindow> cases[] = {
-        {0, 1, StartWindow::FirstRunSetup}, {1, 0, StartWindow::MainShown},
-        {1, 2, StartWindow::MainShown},     {1, -1, StartWindow::MainShown},
-        {1, 1, StartWindow::MiniShown},     {5, 1, StartWindow::MiniShown}};
-    for (const auto& [setupDone, mode, window] : cases) {
-        Options o;
-        o.setupDone = setupDone;
-        o.windowMode = mode;
-        EXPECT_EQ(chooseStartWindow(o), window) << setupDone << mode;
-    }
-}
-
 } // namespace

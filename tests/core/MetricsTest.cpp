@@ -23,15 +23,6 @@ Metrics at(DateTimeParts quit, DateTimeParts now, std::int32_t perDay = 20,
     return computeMetrics(p, o, now);
 }
 
-TEST(Metrics, GregorianLeapYears) {
-    for (auto [year, february] :
-         {std::pair{1900, 28}, {2000, 29}, {2008, 29}, {2009, 28}, {2100, 28}, {-4, 29}}) {
-        MonthLengths t = kMonthLengths;
-        adjustFebruary(t, year);
-        EXPECT_EQ(t[2], february) << year;
-    }
-}
-
 struct Span {
     DateTimeParts quit, now;
     std::int64_t minutes;

@@ -90,27 +90,15 @@ TEST_F(ReportTool, JsonKeys) {
     EXPECT_EQ(o["longReport"].toString(), QString(longReport(s)).replace("\r\n", "\n"));
     EXPECT_EQ(o["shortPost"].toString(), shortPost(s));
     EXPECT_TRUE(run({"--version"}).out.endsWith(" " + o["version"].toString().toUtf8() + "\n"));
-}
 
-TEST_F(ReportTool, JsonLungsAndDucks) {
-    struct Case {
-        DateTimeParts now;
-        const char* lungHex;
-        int arrived, rejoicing, progress;
-        bool barShown;
-    };
-    for (const Case& c : {Case{{2010, 10, 27, 0, 0}, "#ff0a0a", 2, 0, 12, true},
-                          Case{{2010, 11, 20, 0, 0}, "#ff8c8c", 2, 1, 0, false}}) {
-        clock.current = c.now;
-        const QJsonObject o = QJsonDocument::fromJson(run({"--json"}).out).object();
-        SCOPED_TRACE(c.lungHex);
-        EXPECT_EQ(o["lungColour"].toObject()["hex"].toString(), c.lungHex);
-        const QJsonObject m = o["milestones"].toObject();
-        EXPECT_EQ(m["arrivedDucks"].toInt(), c.arrived);
-        EXPECT_EQ(m["rejoicingDucks"].toInt(), c.rejoicing);
-        EXPECT_EQ(m["progressValue"].toInt(), c.progress);
-        EXPECT_EQ(m["progressBarVisible"].toBool(), c.barShown);
-    }
+    clock.current = {2010, 11, 20, 0, 0}; // day 50: the lungs pink, two sets of ducks
+    const QJsonObject later = QJsonDocument::fromJson(run({"--json"}).out).object();
+    EXPECT_EQ(later["lungColour"].toObject()["hex"].toString(), "#ff8c8c");
+    EXPECT_EQ(later["milestones"].toObject(), QJsonObject({{"arrivedDucks", 2},
+                                                           {"rejoicingDucks", 1},
+                                                           {"progressValue", 0},
+                                                           {"progressMaximum", 33},
+                                                           {"progressBarVisible", false}}));
 }
 
 TEST_F(ReportTool, Arguments) {

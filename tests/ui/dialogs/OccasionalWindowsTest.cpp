@@ -12,8 +12,6 @@ using Occasional = AppTest;
 
 TEST_F(Occasional, HelpFillsTheWindow) {
     const QStringList lines = helpDocument().split("\r\n");
-    ASSERT_GT(lines.size(), 100);
-    EXPECT_FALSE(helpDocument().remove("\r\n").contains(u'\n'));
     EXPECT_EQ(lines.first(), "＝＝ウインドウ右上のＸボタンを押すとヘルプが終了します＝＝");
     EXPECT_EQ(lines.last(), lines.first());
 

@@ -29,12 +29,6 @@ TEST_F(InstanceLock, HeldUntilTheEnd) {
     EXPECT_FALSE(third.anotherInstanceRunning());
 }
 
-TEST(Platform, LockFileIsPerUser) {
-    const QString path = DesktopPlatform::instanceLockPath();
-    EXPECT_TRUE(path.startsWith(QDir::tempPath()));
-    EXPECT_EQ(path, DesktopPlatform::instanceLockPath());
-}
-
 TEST(Platform, RefusesAnAddressWithoutHost) {
     DesktopPlatform platform(QString{});
     EXPECT_FALSE(platform.openUrl(QStringLiteral("http://")));
