@@ -76,10 +76,11 @@ class ViewTest : public ::testing::Test {
         return app->start();
     }
 
-    QByteArray optionsFile() const {
-        QFile f(files.optionsPath());
+    static QByteArray fileBytes(const QString& path) {
+        QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
+    QByteArray optionsFile() const { return fileBytes(files.optionsPath()); }
     Options savedOptions() const { return files.loadOptions().record; }
 
     MainWindow& mainView() const {
