@@ -21,7 +21,7 @@ namespace {
 const QColor kBackground(192, 192, 192);
 constexpr int kDefaultWidth = 820;
 constexpr int kDefaultHeight = 640;
-constexpr int kMinimumWidth = 560;
+constexpr int kMinimumWidth = 640;
 constexpr int kRowPadding = 6;
 constexpr int kMinimumTextWidth = 120;
 constexpr int kTitleRoom = 32; // the window manager's title bar, not yet known before showing
@@ -82,7 +82,8 @@ RecordWindow::RecordWindow(AppController& app) : QWidget(nullptr, Qt::Window), m
         addTable(QStringLiteral("AttemptsTable"), attemptsHeading(),
                  {QStringLiteral("はじめ"), QStringLiteral("おわり"), QStringLiteral("期間"),
                   QStringLiteral("吸わなかった煙草"), QStringLiteral("節約できた金額")});
-    m_attempts->horizontalHeader()->setStretchLastSection(true);
+    // Equal columns: the list looks the same empty as full, and the figures line up.
+    m_attempts->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     layout->setStretchFactor(m_attempts, 1);
 
     m_summary = addTable(QStringLiteral("SummaryTable"), summaryHeading(),
