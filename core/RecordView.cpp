@@ -163,6 +163,10 @@ QString restartRefusedMessage(RestartCheck check) {
     return QStringLiteral("いまの挑戦はこの１分ではじまったばかりなので、記録するものがありません");
 }
 
+QString restartWhileSettingsMessage() {
+    return QStringLiteral("設定ウィンドウを閉じてから、もう一度押してください");
+}
+
 QString historyUnreadableMessage() {
     return QStringLiteral("記録のファイル（kemurinadata/history.ini）を読めないため、"
                           "上書きしないよう記録を中止しました");

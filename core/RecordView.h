@@ -58,6 +58,7 @@ QString recordText(const RecordView& view);
 // The restart button's question, naming the duration of the attempt it would record.
 QString restartQuestion(const QuitProfile& profile, const DateTimeParts& now);
 QString restartRefusedMessage(RestartCheck check);
+QString restartWhileSettingsMessage();
 QString historyUnreadableMessage();
 QString recordSaveFailedMessage();
 

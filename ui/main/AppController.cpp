@@ -158,6 +158,11 @@ void AppController::openRecord() {
 }
 
 void AppController::restartAttempt(QWidget* owner) {
+    // The settings window would write its own quit moment back over the new one.
+    if (m_settings && m_settings->isVisible()) {
+        m_platform->showMessage(owner, restartWhileSettingsMessage());
+        return;
+    }
     const DateTimeParts asked = m_clock->now();
     if (checkRestart(m_state.profile, asked) == RestartCheck::Allowed &&
         !m_platform->askYesNo(owner, restartQuestion(m_state.profile, asked)))

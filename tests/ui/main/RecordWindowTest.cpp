@@ -2,6 +2,7 @@
 
 #include "ui/main/RecordWindow.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
@@ -53,6 +54,14 @@ TEST_F(RecordWindowTest, TheButtonRecordsTheAttemptAndRestartsOnlyAfterYes) {
     // and follows the 30-second refresh.
     auto* record = qobject_cast<RecordWindow*>(app->recordWindow());
     mainView().popupMenu()->findChild<QAction*>(QStringLiteral("mnuSettei"))->trigger();
+    // Meanwhile the settings window would save its own quit moment over a new one.
+    const qsizetype asked = platform->questions.size();
+    record->restartButton()->click();
+    EXPECT_EQ(platform->questions.size(), asked);
+    EXPECT_TRUE(platform->messages.last().startsWith(QStringLiteral("設定ウィンドウを閉じて")));
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("Form2"))
+            w->close();
     app->showViewForWindowMode();
     settle();
     ASSERT_EQ(app->recordWindow(), record);
@@ -65,7 +74,6 @@ TEST_F(RecordWindowTest, TheButtonRecordsTheAttemptAndRestartsOnlyAfterYes) {
 
     // A clock set back before the quit moment: nothing to ask, nothing recorded, and why.
     setElapsed(9, 23);
-    const qsizetype asked = platform->questions.size();
     record->restartButton()->click();
     EXPECT_EQ(platform->questions.size(), asked);
     EXPECT_TRUE(platform->messages.last().startsWith(QStringLiteral("卒煙日時が現在の時刻より後")));
