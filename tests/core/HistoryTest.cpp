@@ -30,12 +30,14 @@ Attempt attempt(DateTimeParts start, DateTimeParts end, std::int32_t perDay = 20
 } // namespace
 
 TEST(HistoryFile, RoundTripKeepsEveryLineAndRejectsWhatIsNotAnAttempt) {
-    const QByteArray good = "2010,1,1,0,0,2010,1,11,0,0,20,300,85";
+    const QByteArray good = "2010,1,1,0,0,2010,1,11,23,59,20,300,85";
     const QByteArray damaged[] = {
         "this line is broken",
-        "2010,13,1,0,0,2010,1,11,0,0,20,300,85",   // no 13th month
-        "2010,2,30,0,0,2010,3,11,0,0,20,300,85",   // no 30 February
-        "2010,1,1,24,0,2010,1,11,0,0,20,300,85",   // no hour 24
+        "2010,13,1,0,0,2010,1,11,0,0,20,300,85", // no 13th month
+        "2010,2,30,0,0,2010,3,11,0,0,20,300,85", // no 30 February
+        "2010,1,1,24,0,2010,1,11,0,0,20,300,85", // no hour 24
+        "2010,1,1,0,60,2010,1,11,0,0,20,300,85", // no minute 60
+        "2010,1,1,-1,0,2010,1,11,0,0,20,300,85",
         "2010,1,11,0,0,2010,1,1,0,0,20,300,85",    // ends before it starts
         "2010,1,1,0,0,2010,1,11,0,0,20,300",       // a field short
         "2010,1,1,0,0,2010,1,11,0,0,20,300,85\rx", // a stray CR hides the rest
@@ -49,7 +51,7 @@ TEST(HistoryFile, RoundTripKeepsEveryLineAndRejectsWhatIsNotAnAttempt) {
 
     const History history = parseHistory(file);
     ASSERT_EQ(history.lines.size(), std::size(damaged) + 2);
-    EXPECT_EQ(history.lines.front().attempt, attempt({2010, 1, 1, 0, 0}, {2010, 1, 11, 0, 0}));
+    EXPECT_EQ(history.lines.front().attempt, attempt({2010, 1, 1, 0, 0}, {2010, 1, 11, 23, 59}));
     EXPECT_EQ(history.lines.back().bytes, good);
     for (std::size_t i = 0; i < std::size(damaged); ++i) {
         EXPECT_FALSE(history.lines[i + 1].attempt) << damaged[i].constData();
