@@ -129,7 +129,7 @@ TEST(Restart, NeedsAnAttemptOfAtLeastOneMinute) {
 TEST(RecordView, RendersTheTimelineTheAttemptsAndTheTotals) {
     LoadResult<History> history;
     history.record.lines.push_back(
-        historyLineFor(attempt({2010, 1, 1, 0, 0}, {2010, 1, 11, 6, 5})));
+        historyLineFor(attempt({2010, 1, 1, 0, 0}, {2010, 1, 11, 6, 45})));
     history.record.lines.push_back({"broken", std::nullopt});
     QuitProfile p;
     p.setQuitMoment({2010, 2, 1, 0, 0});
@@ -143,23 +143,26 @@ TEST(RecordView, RendersTheTimelineTheAttemptsAndTheTotals) {
     EXPECT_TRUE(v.timeline[4].next);
     ASSERT_EQ(v.attempts.size(), 2u);
     const RecordAttemptRow& a = v.attempts[0];
-    EXPECT_EQ(QStringList({a.start, a.end, a.duration, a.cigarettes, a.money}).join(u'|'),
-              QStringLiteral("2010年1月1日 0:00|2010年1月11日 6:05|１０日６時間５分|205本|3076円"));
+    EXPECT_EQ(
+        QStringList({a.start, a.end, a.duration, a.cigarettes, a.money}).join(u'|'),
+        QStringLiteral("2010年1月1日 0:00|2010年1月11日 6:45|１０日６時間４５分|205本|3084円"));
     EXPECT_FALSE(v.attempts[1].readable);
     EXPECT_EQ(v.attempts[1].end, "broken");
     EXPECT_TRUE(v.noAttempts.isEmpty());
     EXPECT_EQ(v.summary[1].value, QStringLiteral("2回"));
-    EXPECT_EQ(v.summary[3].value, QStringLiteral("５０日６時間５分"));
+    EXPECT_EQ(v.summary[3].value, QStringLiteral("５０日６時間４５分"));
     EXPECT_EQ(v.summary.back().caption, QStringLiteral("読めない行"));
 
     const QStringList text = recordText(v).split(QStringLiteral("\r\n"));
     EXPECT_EQ(text[5],
               QStringLiteral("［あと５０日０時間０分］２週間〜３か月　") + v.timeline[4].change);
     EXPECT_TRUE(text.contains(QStringLiteral(
-        "2010年1月1日 0:00 〜 2010年1月11日 6:05　１０日６時間５分　205本　3076円")));
+        "2010年1月1日 0:00 〜 2010年1月11日 6:45　１０日６時間４５分　205本　3084円")));
     EXPECT_TRUE(text.contains(QStringLiteral("読めない行：broken")));
 
     history.status = ReadStatus::Unreadable;
     history.record = {};
-    EXPECT_FALSE(recordView(p, history, {2010, 3, 13, 0, 0}).noAttempts.isEmpty());
+    const RecordView unreadable = recordView(p, history, {2010, 3, 13, 0, 0});
+    EXPECT_FALSE(unreadable.noAttempts.isEmpty());
+    EXPECT_TRUE(recordText(unreadable).contains(unreadable.noAttempts));
 }

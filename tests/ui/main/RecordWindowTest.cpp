@@ -2,6 +2,7 @@
 
 #include "ui/main/RecordWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenu>
 #include <QPushButton>
@@ -47,6 +48,7 @@ TEST_F(RecordWindowTest, TheButtonRecordsTheAttemptAndRestartsOnlyAfterYes) {
         EXPECT_EQ(cell(record->attemptsTable(), 0, yes ? 2 : 0),
                   yes ? QStringLiteral("１０日０時間０分")
                       : QStringLiteral("まだ記録はありません。"));
+        EXPECT_EQ(record->attemptsTable()->columnSpan(0, 0), yes ? 1 : 5);
         EXPECT_TRUE(record->isVisible());
     }
 
@@ -69,6 +71,27 @@ TEST_F(RecordWindowTest, TheButtonRecordsTheAttemptAndRestartsOnlyAfterYes) {
     setElapsed(10, 0, 5);
     mainView().timer1Tick();
     EXPECT_EQ(cell(record->timelineTable(), 0, 2), QStringLiteral("あと１５分"));
+    const RecordView shown = recordView(app->state().profile, app->state().history, clock->now());
+    for (std::size_t i = 0; i < shown.timeline.size(); ++i) {
+        const RecordTimelineRow& r = shown.timeline[i];
+        const int row = static_cast<int>(i);
+        EXPECT_EQ(QStringList({cell(record->timelineTable(), row, 0),
+                               cell(record->timelineTable(), row, 1),
+                               cell(record->timelineTable(), row, 2)}),
+                  QStringList({r.when, r.change, r.status}));
+    }
+    for (std::size_t i = 0; i < shown.summary.size(); ++i)
+        EXPECT_EQ(cell(record->summaryTable(), static_cast<int>(i), 1), shown.summary[i].value);
+    // Every control says what it is to a screen reader.
+    for (QWidget* control : record->findChildren<QAbstractButton*>()) {
+        if (!control->isVisibleTo(record))
+            continue; // the lists' corner buttons, hidden with their row headers
+        EXPECT_FALSE(
+            QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+            << control->metaObject()->className();
+    }
+    for (QTableWidget* table : record->findChildren<QTableWidget*>())
+        EXPECT_FALSE(table->accessibleName().isEmpty()) << table->objectName().toStdString();
     chooseRecordItem(miniView());
     EXPECT_EQ(app->recordWindow(), record);
 
