@@ -95,7 +95,6 @@ RecordWindow::RecordWindow(AppController& app) : QWidget(nullptr, Qt::Window), m
     m_restart->setAccessibleDescription(
         QStringLiteral("いまの挑戦を記録して、卒煙日時をいまの時刻にします"));
     m_restart->setAutoDefault(false);
-    m_restart->setFocusPolicy(Qt::StrongFocus);
     layout->addWidget(m_restart, 0, Qt::AlignLeft);
     connect(m_restart, &QPushButton::clicked, this, [this] { m_app.restartAttempt(this); });
 
