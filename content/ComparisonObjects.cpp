@@ -1,6 +1,6 @@
 #include "content/ComparisonObjects.h"
 
-#include "core/NumberText.h"
+#include "base/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,7 @@
 #include "core/DataFiles.h"
 
 #include "core/Cp932.h"
+#include "core/Metrics.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,10 +17,14 @@ namespace {
 constexpr char kDataFolder[] = "kemurinadata";
 constexpr char kQuitProfileFile[] = "initial.ini";
 constexpr char kOptionsFile[] = "option.ini";
+constexpr char kHistoryFile[] = "history.ini";
 // Far above any line this program writes; a bigger file is not one of ours.
 constexpr qint64 kMaxFileBytes = 64 * 1024;
+// Tens of thousands of attempts.
+constexpr qint64 kMaxHistoryBytes = 4 * 1024 * 1024;
 constexpr int kQuitProfileFields = 8;
 constexpr int kOptionsFields = 15;
+constexpr int kHistoryFields = 13;
 
 struct Field {
     QString text;
@@ -136,7 +141,8 @@ QByteArray finishLine(const QStringList& fields) {
     return encodeCp932(fields.join(QLatin1Char(','))) + "\r\n";
 }
 
-std::optional<QByteArray> readSmallFile(const QString& path, ReadStatus& status) {
+std::optional<QByteArray> readSmallFile(const QString& path, ReadStatus& status,
+                                        qint64 maxBytes = kMaxFileBytes) {
     const QFileInfo info(path);
     if (!info.exists()) {
         status = ReadStatus::Missing;
@@ -147,8 +153,8 @@ std::optional<QByteArray> readSmallFile(const QString& path, ReadStatus& status)
         status = ReadStatus::Unreadable;
         return std::nullopt;
     }
-    QByteArray bytes = file.read(kMaxFileBytes + 1);
-    if (bytes.size() > kMaxFileBytes) {
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (bytes.size() > maxBytes) {
         status = ReadStatus::Malformed;
         return std::nullopt;
     }
@@ -185,6 +191,39 @@ bool writeAtomically(const QString& dir, const QString& path, const QByteArray& 
         return false;
     }
     return file.commit();
+}
+
+std::optional<std::vector<std::int32_t>> readIntegers(QByteArrayView lineBytes,
+                                                      std::size_t expected) {
+    const auto fields = readFields(lineBytes, expected);
+    if (!fields)
+        return std::nullopt;
+    std::vector<std::int32_t> values;
+    for (const Field& field : *fields) {
+        const auto v = parseInt32(field);
+        if (!v)
+            return std::nullopt;
+        values.push_back(*v);
+    }
+    return values;
+}
+
+std::optional<Attempt> parseAttempt(QByteArrayView lineBytes) {
+    // readFields stops at a line end; a stray CR inside would hide the rest of the line.
+    if (lineBytes.contains('\r'))
+        return std::nullopt;
+    const auto v = readIntegers(lineBytes, kHistoryFields);
+    if (!v)
+        return std::nullopt;
+    const Attempt a{{(*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4]},
+                    {(*v)[5], (*v)[6], (*v)[7], (*v)[8], (*v)[9]},
+                    (*v)[10],
+                    (*v)[11],
+                    (*v)[12]};
+    if (!isCalendarMoment(a.start) || !isCalendarMoment(a.end) ||
+        minutesBetween(a.start, a.end) < 0)
+        return std::nullopt;
+    return a;
 }
 
 } // namespace
@@ -226,18 +265,10 @@ QByteArray formatOptionsLine(const Options& options) {
 }
 
 std::optional<QuitProfile> parseQuitProfileLine(QByteArrayView fileBytes) {
-    const auto fields = readFields(fileBytes, kQuitProfileFields);
-    if (!fields)
+    const auto v = readIntegers(fileBytes, kQuitProfileFields);
+    if (!v)
         return std::nullopt;
-    std::int32_t values[kQuitProfileFields];
-    for (int i = 0; i < kQuitProfileFields; ++i) {
-        const auto v = parseInt32((*fields)[static_cast<std::size_t>(i)]);
-        if (!v)
-            return std::nullopt;
-        values[i] = *v;
-    }
-    QuitProfile p{values[0], values[1], values[2], values[3],
-                  values[4], values[5], values[6], values[7]};
+    QuitProfile p{(*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4], (*v)[5], (*v)[6], (*v)[7]};
     // The month indexes the month-length tables.
     if (p.quitMonth < 1 || p.quitMonth > 12)
         return std::nullopt;
@@ -278,6 +309,38 @@ std::optional<Options> parseOptionsLine(QByteArrayView fileBytes) {
     return o;
 }
 
+History parseHistory(QByteArrayView fileBytes) {
+    History history;
+    for (QByteArrayView rest = fileBytes; !rest.isEmpty();) {
+        const qsizetype end = rest.indexOf('\n');
+        QByteArrayView line = end < 0 ? rest : rest.first(end);
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.isEmpty())
+            history.lines.push_back({line.toByteArray(), parseAttempt(line)});
+    }
+    return history;
+}
+
+QByteArray formatHistory(const History& history) {
+    QByteArray bytes;
+    for (const HistoryLine& line : history.lines)
+        bytes += line.bytes + "\r\n";
+    return bytes;
+}
+
+HistoryLine historyLineFor(const Attempt& a) {
+    QStringList f;
+    for (const std::int32_t v : {a.start.year, a.start.month, a.start.day, a.start.hour,
+                                 a.start.minute, a.end.year, a.end.month, a.end.day, a.end.hour,
+                                 a.end.minute, a.cigarettesPerDay, a.packPrice, a.cigaretteLength})
+        f << QString::number(v);
+    QByteArray line = finishLine(f);
+    line.chop(2);
+    return {line, a};
+}
+
 DataStore::DataStore(QString appDir) : m_appDir(std::move(appDir)) {}
 
 QString DataStore::dataDir() const {
@@ -288,6 +351,9 @@ QString DataStore::quitProfilePath() const {
 }
 QString DataStore::optionsPath() const {
     return QDir(dataDir()).filePath(QString::fromLatin1(kOptionsFile));
+}
+QString DataStore::historyPath() const {
+    return QDir(dataDir()).filePath(QString::fromLatin1(kHistoryFile));
 }
 
 bool DataStore::ensureDataDir() const {
@@ -302,12 +368,25 @@ LoadResult<Options> DataStore::loadOptions() const {
     return loadRecord(optionsPath(), Options{}, parseOptionsLine);
 }
 
+LoadResult<History> DataStore::loadHistory() const {
+    LoadResult<History> result;
+    if (const auto bytes = readSmallFile(historyPath(), result.status, kMaxHistoryBytes))
+        result.record = parseHistory(*bytes);
+    else if (result.status == ReadStatus::Malformed)
+        result.status = ReadStatus::Unreadable; // too big: not a file to write over
+    return result;
+}
+
 bool DataStore::saveQuitProfile(const QuitProfile& profile) const {
     return writeAtomically(dataDir(), quitProfilePath(), formatQuitProfileLine(profile));
 }
 
 bool DataStore::saveOptions(const Options& options) const {
     return writeAtomically(dataDir(), optionsPath(), formatOptionsLine(options));
+}
+
+bool DataStore::saveHistory(const History& history) const {
+    return writeAtomically(dataDir(), historyPath(), formatHistory(history));
 }
 
 } // namespace kemurina

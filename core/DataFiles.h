@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/History.h"
 #include "core/Records.h"
 
 #include <QByteArray>
@@ -13,6 +14,13 @@ QByteArray formatQuitProfileLine(const QuitProfile& profile);
 QByteArray formatOptionsLine(const Options& options);
 std::optional<QuitProfile> parseQuitProfileLine(QByteArrayView fileBytes);
 std::optional<Options> parseOptionsLine(QByteArrayView fileBytes);
+
+// history.ini: one attempt a line in the same conventions, start and end moment, then
+// cigarettesPerDay, packPrice and cigaretteLength. Lines may end in LF alone; empty lines
+// hold nothing and are dropped. A rewrite gives every line back as it was read.
+History parseHistory(QByteArrayView fileBytes);
+QByteArray formatHistory(const History& history);
+HistoryLine historyLineFor(const Attempt& attempt);
 
 // Text fields as the file can carry them: the blog address percent-encodes what the line
 // cannot hold (quote, control characters, anything outside code page 932), which keeps it
@@ -37,17 +45,22 @@ class DataStore {
     QString dataDir() const;
     QString quitProfilePath() const;
     QString optionsPath() const;
+    QString historyPath() const;
 
     bool ensureDataDir() const;
 
     // Missing, unreadable or malformed files give that record's defaults (quit moment = now).
     LoadResult<QuitProfile> loadQuitProfile(const DateTimeParts& now) const;
     LoadResult<Options> loadOptions() const;
+    // Missing: an empty history. Unreadable (or far too big to be ours): an empty history
+    // that must not be saved over the file.
+    LoadResult<History> loadHistory() const;
 
     // Atomic: the old file stays whole unless the new one was written completely.
     // Returns false when nothing was saved.
     bool saveQuitProfile(const QuitProfile& profile) const;
     bool saveOptions(const Options& options) const;
+    bool saveHistory(const History& history) const;
 
   private:
     QString m_appDir;

@@ -1,10 +1,10 @@
 #include "core/Refresh.h"
 
+#include "base/NumberText.h"
 #include "content/ComparisonObjects.h"
 #include "content/DailyMessages.h"
 #include "content/StatusRanks.h"
 #include "core/Checked.h"
-#include "core/NumberText.h"
 #include "core/Reports.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DataFiles.h"
 #include "core/Metrics.h"
 #include "core/Records.h"
 
@@ -58,6 +59,7 @@ struct AppState {
     int elapsedToggle = 0; // 1 while the elapsed label shows the day-count form
     QString shortSummary;
     DisplayValues display;
+    LoadResult<History> history; // past attempts, read when the record window opens
 };
 
 Rgb lungColour(std::int32_t wholeDays);

@@ -1,6 +1,6 @@
 #include "core/Reports.h"
 
-#include "core/NumberText.h"
+#include "base/NumberText.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "core/SpokenTexts.h"
 
-#include "core/NumberText.h"
+#include "base/NumberText.h"
 
 #include <algorithm>
 

@@ -79,6 +79,11 @@ void DesktopPlatform::showMessage(QWidget* parent, const QString& text) {
     box.exec();
 }
 
+bool DesktopPlatform::askYesNo(QWidget* parent, const QString& text) {
+    return QMessageBox::question(parent, kProductName, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::optional<QColor> DesktopPlatform::chooseColor(QWidget* parent, const QColor& initial) {
     const QColor chosen = QColorDialog::getColor(initial, parent);
     if (!chosen.isValid())

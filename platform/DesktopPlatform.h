@@ -25,6 +25,7 @@ class DesktopPlatform final : public Platform {
     bool anotherInstanceRunning() override;
     bool openUrl(const QString& address) override;
     void showMessage(QWidget* parent, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& text) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     bool notificationAreaAvailable() const override;
     QSize screenSizeTwips() const override;

@@ -52,6 +52,9 @@ class Platform {
     // A plain message box with an OK button and the application's title.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
 
+    // The standard question box with the Yes and No buttons, No the default; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
+
     // The colour-choice dialog; nullopt when the user cancels.
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
 

@@ -1,4 +1,4 @@
-#include "core/NumberText.h"
+#include "base/NumberText.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -17,8 +17,10 @@ class FakePlatform final : public Platform {
     bool openUrlSucceeds = true;
     QSize screenTwips{1920 * 15, 1080 * 15};
     std::deque<std::optional<QColor>> colourAnswers; // empty: the user cancels
+    std::deque<bool> questionAnswers;                // empty: the user answers No
 
     QStringList messages;
+    QStringList questions;
     QStringList openedUrls;
     std::vector<QColor> colourDialogStarts;
 
@@ -35,6 +37,14 @@ class FakePlatform final : public Platform {
         return openUrlSucceeds;
     }
     void showMessage(QWidget*, const QString& text) override { messages << text; }
+    bool askYesNo(QWidget*, const QString& text) override {
+        questions << text;
+        if (questionAnswers.empty())
+            return false;
+        const bool yes = questionAnswers.front();
+        questionAnswers.pop_front();
+        return yes;
+    }
     std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override {
         colourDialogStarts.push_back(initial);
         if (colourAnswers.empty())

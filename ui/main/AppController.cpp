@@ -1,5 +1,6 @@
 #include "ui/main/AppController.h"
 
+#include "core/RecordView.h"
 #include "core/Reports.h"
 #include "core/Startup.h"
 #include "platform/DesktopPlatform.h"
@@ -13,6 +14,7 @@
 #include "ui/main/MainWindow.h"
 #include "ui/main/MiniWindow.h"
 #include "ui/main/Pictures.h"
+#include "ui/main/RecordWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -136,6 +138,77 @@ void AppController::refreshAll() {
     kemurina::refreshAll(m_state, m_clock->now(), m_random->drawPercent());
     m_main->render(m_state.display);
     mini->render(m_state.display);
+    refreshRecordWindow();
+}
+
+void AppController::refreshRecordWindow() {
+    if (auto* record = qobject_cast<RecordWindow*>(m_record.data()))
+        record->refresh();
+}
+
+void AppController::openRecord() {
+    if (m_record && m_record->isVisible()) {
+        m_record->setWindowState(m_record->windowState() & ~Qt::WindowMinimized);
+        m_record->raise();
+        m_record->activateWindow();
+        return;
+    }
+    m_state.history = m_store.loadHistory();
+    openDialog(m_record, [this] { return new RecordWindow(*this); });
+}
+
+void AppController::restartAttempt(QWidget* owner) {
+    // The settings window would write its own quit moment back over the new one.
+    if (m_settings && m_settings->isVisible()) {
+        m_platform->showMessage(owner, restartWhileSettingsMessage());
+        return;
+    }
+    const DateTimeParts asked = m_clock->now();
+    if (checkRestart(m_state.profile, asked) == RestartCheck::Allowed &&
+        !m_platform->askYesNo(owner, restartQuestion(m_state.profile, asked)))
+        return;
+    // The answer may come minutes later: the attempt ends when it is given.
+    const DateTimeParts now = m_clock->now();
+    const RestartCheck check = checkRestart(m_state.profile, now);
+    if (check != RestartCheck::Allowed) {
+        m_platform->showMessage(owner, restartRefusedMessage(check));
+        return;
+    }
+    // The file as it is now; one that cannot be read is never written over.
+    LoadResult<History> history = m_store.loadHistory();
+    if (history.status == ReadStatus::Unreadable) {
+        m_state.history = history;
+        refreshRecordWindow();
+        m_platform->showMessage(owner, historyUnreadableMessage());
+        return;
+    }
+    const QuitProfile before = m_state.profile;
+    QuitProfile after = before;
+    after.setQuitMoment(now);
+    history.record.lines.push_back(historyLineFor(currentAttempt(before, now)));
+    if (!saveRestart(before, after, history.record)) {
+        m_platform->showMessage(owner, recordSaveFailedMessage());
+        return;
+    }
+    history.status = ReadStatus::Ok;
+    m_state.profile = after;
+    m_state.history = history;
+    // Every view shows the new attempt at once; the views refresh the record window too.
+    if (m_main)
+        refreshAll();
+    else
+        refreshRecordWindow();
+}
+
+bool AppController::saveRestart(const QuitProfile& before, const QuitProfile& after,
+                                const History& history) {
+    if (!m_store.saveQuitProfile(after))
+        return false;
+    if (m_store.saveHistory(history))
+        return true;
+    // Without its history line the new quit moment would lose the attempt: put it back.
+    m_store.saveQuitProfile(before);
+    return false;
 }
 
 void AppController::reloadRecords() {
@@ -265,8 +338,8 @@ void AppController::openSeasonalGreeting() {
     openDialog(m_seasonal, [this] { return new SeasonalWindow(m_context); });
 }
 
-std::array<QPointer<QWidget>, 6> AppController::dialogs() const {
-    return {m_setup, m_settings, m_confirmation, m_seasonal, m_help, m_premium};
+std::array<QPointer<QWidget>, 7> AppController::dialogs() const {
+    return {m_setup, m_settings, m_confirmation, m_seasonal, m_help, m_premium, m_record};
 }
 
 bool AppController::eventFilter(QObject* watched, QEvent* event) {

@@ -65,6 +65,12 @@ class AppController final : public QObject, public Navigator {
     void closeOtherView(ViewWindow& closing);
     void viewUnloaded(ViewWindow& view);
 
+    // The record window: opened beside whatever is open, the same one if already open.
+    void openRecord();
+    QWidget* recordWindow() const { return m_record; }
+    // Records the current attempt and starts a new one from this minute, after asking.
+    void restartAttempt(QWidget* owner);
+
     // Navigator
     void showViewForWindowMode() override;
     void showMainView() override;
@@ -82,7 +88,9 @@ class AppController final : public QObject, public Navigator {
     // closed; the process ends when no window is left.
     template <typename Make> void openDialog(QPointer<QWidget>& slot, Make make);
     void quitWhenNoWindowLeft();
-    std::array<QPointer<QWidget>, 6> dialogs() const;
+    std::array<QPointer<QWidget>, 7> dialogs() const;
+    void refreshRecordWindow();
+    bool saveRestart(const QuitProfile& before, const QuitProfile& after, const History& history);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     AppState m_state;
@@ -102,6 +110,7 @@ class AppController final : public QObject, public Navigator {
     QPointer<QWidget> m_seasonal;
     QPointer<QWidget> m_help;
     QPointer<QWidget> m_premium;
+    QPointer<QWidget> m_record;
     bool m_ended = false;
     bool m_quitCheckPending = false;
 };

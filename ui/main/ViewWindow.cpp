@@ -31,6 +31,10 @@ QMenu* ViewWindow::popupMenu() {
         m_popup = new QMenu(popupCaption(), this);
         m_popup->setObjectName(QStringLiteral("mnuPopup"));
         fillPopupMenu(*m_popup);
+        // Last, after a separator, so that every other item keeps its place.
+        m_popup->addSeparator();
+        addMenuItem(*m_popup, QStringLiteral("mnuRecord"), QStringLiteral("卒煙の記録を見る"),
+                    [this] { m_app.openRecord(); });
     }
     return m_popup;
 }

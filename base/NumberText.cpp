@@ -1,4 +1,4 @@
-#include "core/NumberText.h"
+#include "base/NumberText.h"
 
 #include <cmath>
 #include <cstdint>
