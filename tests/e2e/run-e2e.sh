@@ -292,6 +292,17 @@ xdotool key Down Down Down Down Down Down Down Return # 標準サイズで運転
 wait_until 10 only_window "$main_title" || fail "標準サイズで運転する did not switch back"
 shot 09-main-again
 
+log "the record window from the popup menu's last item"
+click_twips "$main" "${surface[@]}" 3
+wait_until 5 popup_open || fail "no popup menu for the record window"
+xdotool key Up Return # 卒煙の記録を見る
+record_title=' 卒煙の記録 - pelnoa'
+wait_until 10 has_window "$record_title" || fail "卒煙の記録を見る did not open the record window"
+shot 10-record
+xdotool windowactivate --sync "$(window_titled "$record_title")"
+xdotool key Escape
+wait_until 10 lacks_window "$record_title" || fail "Escape did not close the record window"
+
 log "a killed instance never blocks the next start"
 pkill -KILL -x kemurina
 wait "$app_pid" 2>/dev/null || true

@@ -1,6 +1,7 @@
 #include "tools/report/ReportCommand.h"
 
 #include "core/DataFiles.h"
+#include "core/RecordView.h"
 #include "core/Refresh.h"
 #include "core/Reports.h"
 #include "support/Files.h"
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -70,10 +72,10 @@ TEST_F(ReportTool, JsonKeys) {
     const QJsonObject o = QJsonDocument::fromJson(r.out, &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError);
     EXPECT_EQ(o.keys().join(' '),
-              "captions cigarettesNotSmoked comparisonObject elapsed lifeMinutes longReport "
-              "lungColour metres milestones miniSummary moneySaved now profile quitMoment "
-              "schema shortPost shortSummary taxShare theme totalLengthMm totalMinutes version "
-              "wholeDays");
+              "captions cigarettesNotSmoked comparisonObject elapsed health history lifeMinutes "
+              "longReport lungColour metres milestones miniSummary moneySaved now profile "
+              "quitMoment schema shortPost shortSummary taxShare theme totalLengthMm "
+              "totalMinutes version wholeDays");
     EXPECT_TRUE(r.out.contains("\"status\": \"" + s.display.captions[StatusCaption].toUtf8()))
         << "text as UTF-8, not escaped";
     const QJsonObject captions = o["captions"].toObject();
@@ -99,6 +101,27 @@ TEST_F(ReportTool, JsonKeys) {
                                                            {"progressValue", 0},
                                                            {"progressMaximum", 33},
                                                            {"progressBarVisible", false}}));
+}
+
+TEST_F(ReportTool, RecordAndItsJson) {
+    ASSERT_TRUE(kemurina::testing::writeBytes(store.historyPath(),
+                                              "2010,9,1,0,0,2010,9,5,12,0,20,300,85\r\nbad\r\n"));
+    EXPECT_EQ(
+        run({"--record", "--crlf"}).out,
+        recordText(recordView(expectedState().profile, store.loadHistory(), clock.now())).toUtf8());
+    const QJsonObject o = QJsonDocument::fromJson(run({"--json"}).out).object();
+    const QJsonArray health = o["health"].toArray();
+    ASSERT_EQ(health.size(), 10);
+    EXPECT_TRUE(health[3].toObject()["reached"].toBool()); // a few days: 3 days 4 h 5 min on
+    EXPECT_EQ(health[4].toObject()["minutesLeft"].toInt(), 90 * 1440 - 4565); // to 3 months
+    const QJsonObject history = o["history"].toObject();
+    EXPECT_EQ(history["unreadableLines"].toInt(), 1);
+    EXPECT_EQ(history["attempts"].toArray()[0].toObject()["start"].toString(), "2010-09-01T00:00");
+    EXPECT_EQ(history["totals"].toObject()["minutes"].toInt(), 6480 + 4565);
+    ASSERT_TRUE(QFile::remove(store.historyPath()) && QDir().mkpath(store.historyPath()));
+    const CommandOutput unreadable = run({"--record"});
+    EXPECT_EQ(unreadable.exitCode, 1);
+    EXPECT_TRUE(unreadable.err.contains("history.ini"));
 }
 
 TEST_F(ReportTool, Arguments) {

@@ -1,6 +1,7 @@
 #include "tools/report/ReportCommand.h"
 
 #include "core/DataFiles.h"
+#include "core/RecordView.h"
 #include "core/Reports.h"
 #include "tools/report/ReportJson.h"
 
@@ -14,7 +15,7 @@ namespace kemurina {
 
 namespace {
 
-enum class Format { Long, Short, Mini, Json };
+enum class Format { Long, Short, Mini, Json, Record };
 
 struct Request {
     Format format = Format::Long;
@@ -28,8 +29,10 @@ struct FormatOption {
     const char* name;
     Format format;
 };
-constexpr FormatOption kFormatOptions[] = {
-    {"--short", Format::Short}, {"--mini", Format::Mini}, {"--json", Format::Json}};
+constexpr FormatOption kFormatOptions[] = {{"--short", Format::Short},
+                                           {"--mini", Format::Mini},
+                                           {"--json", Format::Json},
+                                           {"--record", Format::Record}};
 
 struct FlagOption {
     const char* name;
@@ -40,7 +43,8 @@ constexpr FlagOption kFlagOptions[] = {{"--crlf", &Request::crlf},
                                        {"-h", &Request::help},
                                        {"--version", &Request::version}};
 
-const char kSynopsis[] = "使い方: kemurina-report [--short | --mini | --json] [--crlf]\n";
+const char kSynopsis[] =
+    "使い方: kemurina-report [--short | --mini | --json | --record] [--crlf]\n";
 const char kHelpHint[] = "詳しくは kemurina-report --help を見てください。\n";
 const char kHelpBody[] =
     "\n"
@@ -51,13 +55,15 @@ const char kHelpBody[] =
     "  --short    「コピ２」と同じ1行の投稿文\n"
     "  --mini     ミニウィンドウの6行の表示\n"
     "  --json     表示される全ての文と数値を1つのJSONオブジェクトで\n"
+    "  --record   卒煙の記録: からだの回復とこれまでの挑戦\n"
     "  --crlf     改行をCR LFにして、最後の改行を付けない (クリップボードと同じバイト列)\n"
     "  --help     この説明\n"
     "  --version  バージョン\n"
     "\n"
     "終了ステータス:\n"
     "  0  両方のデータファイルをそのまま読めた\n"
-    "  1  形式の正しくないファイルがあり、その分は既定値で計算した (標準エラーにファイル名)\n"
+    "  1  形式の正しくないファイルがあり、その分は既定値で計算した (標準エラーにファイル名)、\n"
+    "     または挑戦の記録 (history.ini) を読めなかった\n"
     "  2  オプションの誤り、データフォルダやファイルがない・読めない、または出力できない\n";
 
 template <typename Option, std::size_t N>
@@ -124,7 +130,8 @@ FileVerdict verdictOf(const QString& path, ReadStatus status) {
     return {kSuccess, {}};
 }
 
-QByteArray render(const AppState& s, const DateTimeParts& now, const Request& r) {
+QByteArray render(const AppState& s, const LoadResult<History>& history, const DateTimeParts& now,
+                  const Request& r) {
     const LineBreaks breaks = r.crlf ? LineBreaks::CrLf : LineBreaks::Lf;
     const QByteArray end = r.crlf ? QByteArray() : QByteArray("\n");
     switch (r.format) {
@@ -133,9 +140,13 @@ QByteArray render(const AppState& s, const DateTimeParts& now, const Request& r)
     case Format::Mini:
         return withLineBreaks(s.display.miniSummary, breaks).toUtf8() + end;
     case Format::Json: {
-        QByteArray json = QJsonDocument(reportJson(s, now, breaks)).toJson(QJsonDocument::Indented);
+        QByteArray json =
+            QJsonDocument(reportJson(s, history, now, breaks)).toJson(QJsonDocument::Indented);
         return r.crlf ? json.replace("\n", "\r\n") : json;
     }
+    case Format::Record:
+        return withLineBreaks(recordText(recordView(s.profile, history, now)), breaks).toUtf8() +
+               end;
     case Format::Long:
         break;
     }
@@ -171,11 +182,18 @@ CommandOutput runReportCommand(const QStringList& arguments, const QString& appD
         result.err += verdict.message;
     }
 
+    // The history is optional: a missing file is none yet; one that cannot be read leaves the
+    // attempts out, and the status says so.
+    const auto history = store.loadHistory();
+    if (history.status == ReadStatus::Unreadable) {
+        result.exitCode = std::max<int>(result.exitCode, kDefaultsUsed);
+        result.err += pathLine("挑戦の記録を読めません: ", store.historyPath());
+    }
     AppState state;
     state.profile = profile.record;
     state.options = options.record;
     refreshAll(state, now, random.drawPercent());
-    result.out = render(state, now, request);
+    result.out = render(state, history, now, request);
     return result;
 }
 

@@ -1,7 +1,10 @@
 #include "tools/report/ReportJson.h"
 
 #include "content/ComparisonObjects.h"
+#include "core/Recovery.h"
 #include "core/Reports.h"
+
+#include <QJsonArray>
 
 #include <array>
 
@@ -60,6 +63,49 @@ QJsonObject profileJson(const QuitProfile& p) {
             {"cigaretteLength", p.cigaretteLength}};
 }
 
+QJsonArray healthJson(std::int32_t totalMinutes) {
+    QJsonArray milestones;
+    for (const MilestoneProgress& p : recoveryTimeline(totalMinutes))
+        milestones.append(QJsonObject{{"when", QString::fromUtf8(p.milestone.when)},
+                                      {"text", QString::fromUtf8(p.milestone.change)},
+                                      {"fromMinutes", p.milestone.fromMinutes},
+                                      {"toMinutes", p.milestone.toMinutes},
+                                      {"begun", p.begun},
+                                      {"reached", p.reached},
+                                      {"minutesLeft", qint64(p.minutesLeft)}});
+    return milestones;
+}
+
+QJsonObject figuresJson(const AttemptFigures& f) {
+    return {{"minutes", qint64(f.minutes)},
+            {"cigarettesNotSmoked", f.cigarettes},
+            {"moneySaved", f.money},
+            {"lifeMinutes", qint64(f.lifeMinutes)}};
+}
+
+QJsonObject attemptJson(const AttemptResult& r) {
+    QJsonObject o = figuresJson(r.figures);
+    o.insert("start", isoMinute(r.attempt.start));
+    o.insert("end", isoMinute(r.attempt.end));
+    o.insert("profile", profileJson(r.attempt.profile()));
+    return o;
+}
+
+QJsonObject historyJson(const LoadResult<History>& history, const QuitProfile& profile,
+                        const DateTimeParts& now) {
+    const HistorySummary h = summarizeHistory(history.record, profile, now);
+    QJsonArray past;
+    for (const AttemptResult& r : h.past)
+        past.append(attemptJson(r));
+    return {{"attempts", past},
+            {"fileReadable", history.status != ReadStatus::Unreadable},
+            {"unreadableLines", qint64(h.unreadable.size())},
+            {"current", attemptJson(h.current)},
+            {"longest", attemptJson(h.longest)},
+            {"attemptCount", qint64(h.attemptCount)},
+            {"totals", figuresJson(h.totals)}};
+}
+
 } // namespace
 
 QString withLineBreaks(QString text, LineBreaks breaks) {
@@ -67,7 +113,8 @@ QString withLineBreaks(QString text, LineBreaks breaks) {
                                       : text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QJsonObject reportJson(const AppState& s, const DateTimeParts& now, LineBreaks breaks) {
+QJsonObject reportJson(const AppState& s, const LoadResult<History>& history,
+                       const DateTimeParts& now, LineBreaks breaks) {
     const Metrics& m = s.metrics;
     return {
         {"schema", 1},
@@ -93,6 +140,8 @@ QJsonObject reportJson(const AppState& s, const DateTimeParts& now, LineBreaks b
         {"miniSummary", withLineBreaks(s.display.miniSummary, breaks)},
         {"longReport", withLineBreaks(longReport(s), breaks)},
         {"shortPost", shortPost(s)},
+        {"health", healthJson(m.totalMinutes)},
+        {"history", historyJson(history, s.profile, now)},
     };
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DataFiles.h"
 #include "core/Refresh.h"
 
 #include <QJsonObject>
@@ -8,9 +9,10 @@ namespace kemurina {
 
 enum class LineBreaks { Lf, CrLf };
 
-// The object `kemurina-report --json` prints, from the state a refresh at now left.
-// Every key is built here and documented in docs/report-json.md.
-QJsonObject reportJson(const AppState& state, const DateTimeParts& now, LineBreaks breaks);
+// The object `kemurina-report --json` prints, from the state a refresh at now left and the
+// history of past attempts. Every key is built here and documented in docs/report-json.md.
+QJsonObject reportJson(const AppState& state, const LoadResult<History>& history,
+                       const DateTimeParts& now, LineBreaks breaks);
 
 // The clipboard's CR LF, or LF for a terminal.
 QString withLineBreaks(QString text, LineBreaks breaks);
