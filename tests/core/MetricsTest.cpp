@@ -32,7 +32,8 @@ TEST(Metrics, ElapsedByCalendarAndMinutes) {
         {{2011, 2, 29, 0, 0}, {2011, 3, 2, 0, 0}, 1440, std::nullopt}, // read as 1 March
         {{2009, 3, 10, 12, 0}, {2009, 2, 20, 12, 0}, -18 * 1440, std::nullopt},
         {{2009, 3, 10, 12, 0}, {2009, 3, 10, 11, 59}, -1, std::nullopt},
-        {{1999, 12, 31, 0, 0}, {2001, 1, 1, 0, 0}, 367LL * 1440, std::nullopt},
+        {{2007, 2, 28, 12, 0}, {2008, 3, 1, 0, 0}, 366 * 1440 + 720, Parts{1, 0, 1, 12, 0}},
+        {{1999, 12, 31, 0, 0}, {2400, 1, 1, 0, 0}, 146098LL * 1440, std::nullopt},
         {{1900, 3, 1, 0, 0}, {2900, 3, 1, 0, 0}, 365243LL * 1440, std::nullopt},
     };
     for (const auto& [quit, now, minutes, parts] : spans) {
@@ -54,7 +55,8 @@ TEST(Metrics, MoneyTaxLifeAndLength) {
     const std::tuple<std::int32_t, std::int32_t, std::int32_t, Figures> cases[] = {
         {20, 300, 5, {3000, 2448 + 142, 200, 17000, 1100}},
         {7, 410, 8, {1435, 857 + 106, 70, 5950, 385}},
-        {1, 1, 0, {0, 122, 10, 850, 55}}};
+        {1, 1, 0, {0, 122, 10, 850, 55}},
+        {1, 8402, 5, {4201, 122 + 200, 10, 850, 55}}};
     for (const auto& [perDay, price, tax, figures] : cases) {
         const Metrics m = at({2010, 1, 1, 0, 0}, {2010, 1, 11, 0, 0}, perDay, price,
                              {.consumptionTaxPercent = tax});
