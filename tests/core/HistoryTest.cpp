@@ -26,7 +26,7 @@ TEST(HistoryFile, RoundTripKeepsEveryLine) {
         rewritten += line + "\r\n";
     }
     // Empty lines hold nothing; the last may lack its end.
-    const History history = parseHistory(file + "\r\n" + good);
+    const History history = parseHistory(file + "\n\r\n" + good);
     EXPECT_EQ(formatHistory(history), rewritten + good + "\r\n");
     EXPECT_EQ(std::count_if(history.lines.begin(), history.lines.end(),
                             [](const HistoryLine& l) { return l.attempt.has_value(); }),
