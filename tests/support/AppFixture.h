@@ -6,9 +6,10 @@
 
 #include <QApplication>
 #include <QDate>
-#include <QPointer>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace kemurina::testing {
 
@@ -20,11 +21,17 @@ class AppTest : public ::testing::Test {
     QTemporaryDir dir;
     DataStore files{dir.path()};
     FixedClock* clock = nullptr;
-    FixedRandom* random = nullptr;
     FakePlatform* platform = nullptr;
     std::unique_ptr<AppController> app;
 
-    void SetUp() override { makeApp(); }
+    void SetUp() override {
+        AppController::Services fakes;
+        fakes.clock.reset(clock = new FixedClock(kQuit));
+        fakes.random = std::make_unique<FixedRandom>(50);
+        fakes.platform.reset(platform = new FakePlatform);
+        app = std::make_unique<AppController>(dir.path(), std::move(fakes));
+        setElapsed(10);
+    }
 
     void TearDown() override {
         app.reset();
@@ -34,20 +41,7 @@ class AppTest : public ::testing::Test {
     // A new program over the same start directory, as after a restart.
     void restart() {
         TearDown();
-        makeApp();
-    }
-
-    void makeApp() {
-        auto fakeClock = std::make_unique<FixedClock>(kQuit);
-        auto fakeRandom = std::make_unique<FixedRandom>(50);
-        auto fakePlatform = std::make_unique<FakePlatform>();
-        clock = fakeClock.get();
-        random = fakeRandom.get();
-        platform = fakePlatform.get();
-        app = std::make_unique<AppController>(
-            dir.path(), AppController::Services{std::move(fakeClock), std::move(fakeRandom),
-                                                std::move(fakePlatform)});
-        setElapsed(10);
+        SetUp();
     }
 
     // Moves the clock to the quit moment plus this many days, hours and minutes.
@@ -56,25 +50,17 @@ class AppTest : public ::testing::Test {
         clock->current = {d.year(), d.month(), d.day(), kQuit.hour + hours, kQuit.minute + minutes};
     }
 
-    static QuitProfile profile() {
-        QuitProfile p;
-        p.setQuitMoment(kQuit);
-        return p; // 20 a day, 300 yen, 85 mm
-    }
-
+    // 20 a day, 300 yen, 85 mm; set up, both views placed.
     static Options options(int windowMode = 2) {
         Options o;
         o.setupDone = 1;
         o.windowMode = windowMode;
-        o.mainLeft = 1500;
-        o.mainTop = 3000;
-        o.miniLeft = 4500;
-        o.miniTop = 6000;
+        std::tie(o.mainLeft, o.mainTop, o.miniLeft, o.miniTop) = std::tuple(1500, 3000, 4500, 6000);
         return o;
     }
 
-    void save(const Options& o, const QuitProfile& p = profile()) {
-        ASSERT_TRUE(files.saveQuitProfile(p) && files.saveOptions(o));
+    void save(const Options& o) {
+        ASSERT_TRUE(files.saveQuitProfile(QuitProfile::defaultsAt(kQuit)) && files.saveOptions(o));
     }
     bool startWith(const Options& o) {
         save(o);
@@ -85,14 +71,9 @@ class AppTest : public ::testing::Test {
     QByteArray optionsFile() const { return fileBytes(files.optionsPath()); }
     Options savedOptions() const { return files.loadOptions().record; }
 
-    MainWindow& mainView() const {
-        EXPECT_NE(app->mainView(), nullptr);
-        return *app->mainView();
-    }
-    MiniWindow& miniView() const {
-        EXPECT_NE(app->miniView(), nullptr);
-        return *app->miniView();
-    }
+    // A missing view crashes the test: the program must have made it.
+    MainWindow& mainView() const { return *app->mainView(); }
+    MiniWindow& miniView() const { return *app->miniView(); }
 
     // The visible top-level window with this object name, or null.
     static QWidget* shown(const char* name) {
@@ -103,17 +84,14 @@ class AppTest : public ::testing::Test {
     }
 
     static int windowsNamed(const char* name) {
-        int n = 0;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            n += w->objectName() == QLatin1String(name);
-        return n;
+        const QWidgetList all = QApplication::topLevelWidgets();
+        return std::count_if(all.begin(), all.end(),
+                             [&](QWidget* w) { return w->objectName() == QLatin1String(name); });
     }
 
     template <typename T = QWidget> static T* child(QWidget* window, const char* name) {
         T* found = window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
-        if (found == nullptr)
-            ADD_FAILURE() << "no " << name << " in "
-                          << (window ? qPrintable(window->objectName()) : "no window");
+        EXPECT_NE(found, nullptr) << "no " << name;
         return found;
     }
 

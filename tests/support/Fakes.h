@@ -4,8 +4,6 @@
 #include "support/FixedClock.h"
 
 #include <QStringList>
-#include <deque>
-#include <functional>
 #include <vector>
 
 namespace kemurina::testing {
@@ -15,9 +13,9 @@ class FakePlatform final : public Platform {
   public:
     bool anotherInstance = false;
     bool openUrlSucceeds = true;
-    QSize screenTwips{1920 * 15, 1080 * 15};
-    std::deque<std::optional<QColor>> colourAnswers; // empty: the user cancels
-    std::deque<bool> questionAnswers;                // empty: the user answers No
+    bool notificationArea = true;
+    bool answerYes = false;
+    QList<std::optional<QColor>> colourAnswers; // empty: the user cancels
 
     QStringList messages;
     QStringList questions;
@@ -29,7 +27,7 @@ class FakePlatform final : public Platform {
         NotifyIconData data;
     };
     std::vector<NotifyCall> notifyCalls;
-    std::function<void(std::uint32_t)> lastCallback;
+    std::function<void(std::uint32_t)> lastCallback; // the icon's mouse messages
 
     bool anotherInstanceRunning() override { return anotherInstance; }
     bool openUrl(const QString& address) override {
@@ -39,23 +37,14 @@ class FakePlatform final : public Platform {
     void showMessage(QWidget*, const QString& text) override { messages << text; }
     bool askYesNo(QWidget*, const QString& text) override {
         questions << text;
-        if (questionAnswers.empty())
-            return false;
-        const bool yes = questionAnswers.front();
-        questionAnswers.pop_front();
-        return yes;
+        return answerYes;
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override {
         colourDialogStarts.push_back(initial);
-        if (colourAnswers.empty())
-            return std::nullopt;
-        auto answer = colourAnswers.front();
-        colourAnswers.pop_front();
-        return answer;
+        return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
     }
-    bool notificationArea = true;
     bool notificationAreaAvailable() const override { return notificationArea; }
-    QSize screenSizeTwips() const override { return screenTwips; }
+    QSize screenSizeTwips() const override { return {1920 * 15, 1080 * 15}; }
     void shellNotifyIcon(NotifyIconMessage message, const NotifyIconData& data,
                          std::function<void(std::uint32_t)> onCallback) override {
         notifyCalls.push_back({message, data});
