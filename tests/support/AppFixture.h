@@ -59,8 +59,8 @@ class AppTest : public ::testing::Test {
         return o;
     }
 
-    void save(const Options& o) {
-        ASSERT_TRUE(files.saveQuitProfile(QuitProfile::defaultsAt(kQuit)) && files.saveOptions(o));
+    void save(const Options& o, const QuitProfile& p = QuitProfile::defaultsAt(kQuit)) {
+        ASSERT_TRUE(files.saveQuitProfile(p) && files.saveOptions(o));
     }
     bool startWith(const Options& o) {
         save(o);

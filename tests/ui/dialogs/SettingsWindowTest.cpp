@@ -1,8 +1,13 @@
 #include "support/AppFixture.h"
+#include "ui/dialogs/EntryRules.h"
+#include "ui/dialogs/HelpWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -11,7 +16,6 @@ namespace kemurina::testing {
 namespace {
 
 const QString kRange = "有効範囲内にある半角数字を入れてください";
-const QString kFuture = "現在より未来の日時は設定できません";
 const QuitProfile kLiveProfile{2009, 1, 2, 3, 4, 25, 410, 100};
 
 // The settings window opened over records as the files hold them, views closed.
@@ -19,6 +23,10 @@ class SettingsTest : public AppTest {
   protected:
     void SetUp() override {
         AppTest::SetUp();
+        prepare();
+    }
+    // Also run between the rows of a table, after a restart, so that each row starts afresh.
+    void prepare() {
         clock->current = kQuit;
         Options o = options(1);
         o.profileSuffix = 2;
@@ -26,27 +34,45 @@ class SettingsTest : public AppTest {
         o.showPackCount = 0;
         o.blogAddress = "blog.example.jp/me/";
         o.statusTheme = "会社モード";
-        ASSERT_TRUE(files.saveQuitProfile(kLiveProfile) && files.saveOptions(o));
+        save(o, kLiveProfile);
         app->state().profile = kLiveProfile;
         app->state().options = o;
         startFiles = {profileFile(), optionsFile()};
+        open();
+    }
+
+    void open() {
         app->openSettings();
         window = shown("Form2");
         ASSERT_NE(window, nullptr);
     }
-
     QLineEdit* box(const char* name) { return child<QLineEdit>(window, name); }
     void type(const char* name, const QString& text) { box(name)->setText(text); }
     void click(const char* name) { child<QPushButton>(window, name)->click(); }
     QRadioButton* option(const char* name) { return child<QRadioButton>(window, name); }
     QPalette sample() { return child<QLabel>(window, "Label2")->palette(); }
-    // The quit moment, cigarettes a day and pack price, "/" between the boxes.
-    void typeProfile(const char* boxes) {
-        const QStringList texts = QString::fromUtf8(boxes).split(u'/');
-        const char* names[] = {"Text1_0", "Text1_1", "Text1_2", "Text1_3",
-                               "Text1_4", "Text2",   "Text3"};
-        for (int i = 0; i < 7; ++i)
-            type(names[i], texts[i]);
+    // Types into the boxes in this order, from the first'th on, "/" between the texts: year,
+    // month, day, hour, minute, cigarettes a day, pack price, tobacco tax, consumption tax, years.
+    void fill(const char* texts, int first = 0) {
+        const char* names[] = {"Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4",
+                               "Text2",   "Text3",   "Text5",   "Text6",   "Text7"};
+        const QStringList parts = QString::fromUtf8(texts).split(u'/');
+        for (int i = 0; i < parts.size(); ++i)
+            type(names[first + i], parts[i]);
+    }
+
+    // Keys go where the keyboard sends them: to the focused control or to an open list.
+    void press(const char* focus, const char* keys) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        child(window, focus)->setFocus();
+        const QKeySequence sequence(QString::fromLatin1(keys));
+        for (int i = 0; i < sequence.count(); ++i) {
+            QWidget* popup = QApplication::activePopupWidget();
+            QTest::keyClick(popup ? popup->focusWidget() : QApplication::focusWidget(),
+                            sequence[i].key());
+        }
+        settle();
     }
 
     // Saved: the window is gone and the view of windowMode shows what the files hold.
@@ -66,8 +92,6 @@ TEST_F(SettingsTest, ShowsTheRecords) {
         {"Text5", "12244"},  {"Text6", "5"},   {"Text7", "7"},  {"Text4", "blog.example.jp/me/"}};
     for (const auto& [name, text] : boxes)
         EXPECT_EQ(box(name)->text(), text) << name;
-    EXPECT_TRUE(option("Option1_2")->isChecked());
-    EXPECT_TRUE(option("Option2_2")->isChecked());
     EXPECT_TRUE(box("Text7")->isEnabled());
     EXPECT_FALSE(child<QCheckBox>(window, "Check2")->isChecked());
     EXPECT_EQ(child<QComboBox>(window, "Combo1")->currentText(), "会社モード");
@@ -80,99 +104,29 @@ TEST_F(SettingsTest, ShowsTheRecords) {
     window->close(); // an unknown size and copy option show the first choices
     app->state().profile.cigaretteLength = 70;
     app->state().options.profileSuffix = 9;
-    app->openSettings();
-    window = shown("Form2");
+    open();
     EXPECT_TRUE(option("Option1_1")->isChecked());
     EXPECT_TRUE(option("Option2_0")->isChecked());
 }
 
-struct EntryCase {
-    const char* name;
-    const char* fields;     // year/month/day/hour/minute/per day/pack price
-    const QString* message; // null: saved
-};
-
-class SettingsEntry : public SettingsTest, public ::testing::WithParamInterface<EntryCase> {};
-
-TEST_P(SettingsEntry, StopOrSave) {
-    typeProfile(GetParam().fields);
-    click("Command1");
-    if (GetParam().message == nullptr) {
-        EXPECT_TRUE(platform->messages.isEmpty()) << qPrintable(platform->messages.join(u'|'));
-        EXPECT_TRUE(saved());
-    } else {
-        EXPECT_EQ(platform->messages, QStringList{*GetParam().message});
+// The calendar's edges are the entry rules' own; these show the window's order of checks.
+TEST_F(SettingsTest, OneMessageAndNothingWrittenOnAStop) {
+    const std::pair<const char*, QString> cases[] = {
+        {"2009/4/31/0/0/20/300", kRange},
+        {"2010/10/1/12/1/20/300", "現在より未来の日時は設定できません"},
+        {"2010/10/1/12/1/0/300", kRange}};
+    for (const auto& [boxes, message] : cases) {
+        platform->messages.clear();
+        fill(boxes);
+        click("Command1");
+        EXPECT_EQ(platform->messages, QStringList{message}) << boxes;
         EXPECT_FALSE(saved());
         EXPECT_TRUE(nothingWritten());
         EXPECT_EQ(app->state().profile, kLiveProfile);
     }
 }
 
-// The calendar's edges are the entry rules' own; these show the window's order of checks.
-INSTANTIATE_TEST_SUITE_P(
-    Table, SettingsEntry,
-    ::testing::Values(EntryCase{"LeapDay", "2008/2/29/0/0/20/300", nullptr},
-                      EntryCase{"April31", "2009/4/31/0/0/20/300", &kRange},
-                      EntryCase{"ThisMinute", "2010/10/1/12/0/20/300", nullptr},
-                      EntryCase{"NextMinute", "2010/10/1/12/1/20/300", &kFuture},
-                      EntryCase{"RangeFirst", "2010/10/1/12/1/0/300", &kRange},
-                      EntryCase{"AllWrong", "2011/13/32/24/60/0/0", &kRange},
-                      EntryCase{"Price2001", "2009/1/1/0/0/20/2001", &kRange},
-                      EntryCase{"FullWidth", "２００９/1/1/0/0/20/300", &kRange},
-                      EntryCase{"EmptyClock", "2009/1/1///20/300", nullptr},
-                      EntryCase{"Blanks", "2009/1x/ 1/0/0/ 20/300", nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(SettingsTest, SaveWritesBothRecords) {
-    window->move(40, 60);
-    typeProfile("2008/02/29/23/59/30/440");
-    type("Text5", "99999");
-    type("Text6", "99");
-    type("Text7", "99");
-    type("Text4", "  my.example.jp/board/ ");
-    option("Option1_0")->click();
-    option("Option2_1")->click();
-    child<QCheckBox>(window, "Check2")->setChecked(true);
-    child<QComboBox>(window, "Combo1")->setEditText("宇宙戦艦");
-    click("Command1");
-    EXPECT_TRUE(platform->messages.isEmpty());
-    EXPECT_TRUE(saved());
-    EXPECT_EQ(profileFile(), "2008,2,29,23,59,30,440,50\r\n");
-    Options expected = options(1);
-    expected.profileSuffix = 1;
-    expected.smokingYears = 99;
-    expected.blogAddress = "my.example.jp/board/";
-    expected.statusTheme = "宇宙戦艦";
-    expected.tobaccoTaxPer1000 = 99999;
-    expected.consumptionTaxPercent = 99;
-    expected.mainLeft = 600;
-    expected.mainTop = 900;
-    EXPECT_EQ(savedOptions(), expected);
-    EXPECT_EQ(app->state().options, expected);
-    EXPECT_EQ(app->state().profile, files.loadQuitProfile(kQuit).record);
-}
-
-TEST_F(SettingsTest, LateStops) {
-    const char* cases[][3] = {{"", "5", "5"},         {"abc", "5", "5"}, {"-1", "5", "5"},
-                              {"８７４４", "5", "5"}, {"8744", "", "5"}, {"8744", "-1", "5"},
-                              {"8744", "5", "0"},     {"8744", "5", ""}, {"x", "x", "0"}};
-    option("Option2_0")->click();
-    type("Text2", "33");
-    for (const auto& [tobacco, consumption, years] : cases) {
-        platform->messages.clear();
-        type("Text5", QString::fromUtf8(tobacco));
-        type("Text6", consumption);
-        type("Text7", years);
-        click("Command1");
-        EXPECT_EQ(platform->messages, QStringList{kRange}) << tobacco << consumption << years;
-        EXPECT_FALSE(saved());
-        EXPECT_EQ(profileFile(), "2009,1,2,3,4,33,410,100\r\n");
-        EXPECT_EQ(optionsFile(), startFiles.second);
-        EXPECT_EQ(app->state().options.profileSuffix, 2);
-    }
-}
-
-TEST_F(SettingsTest, Colours) {
     platform->colourAnswers = {QColor(255, 0, 0), std::nullopt, QColor(0, 0, 255)};
     click("Command3");
     click("Command4"); // cancelled: nothing changes
@@ -182,51 +136,166 @@ TEST_F(SettingsTest, Colours) {
     EXPECT_EQ(sample().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(sample().color(QPalette::Window), QColor(0, 0, 255));
     EXPECT_EQ(app->state().options.textColor, kDefaultTextColor);
+    window->move(40, 60);
+    fill("2010/10x/ 1/12//30/440/99999/99/99"); // the current minute, read leniently
+    type("Text4", "  my.example.jp/board/ ");
+    child<QCheckBox>(window, "Check2")->setChecked(true);
+    child<QComboBox>(window, "Combo1")->setEditText("Space");
     click("Command1");
-    EXPECT_EQ(savedOptions().textColor, 255);
-    EXPECT_EQ(savedOptions().backColor, 255 << 16);
+    EXPECT_TRUE(platform->messages.isEmpty());
+    EXPECT_TRUE(saved());
+    EXPECT_EQ(profileFile(), "2010,10,1,12,0,30,440,100\r\n");
+    EXPECT_EQ(optionsFile(), "1,99999,99,2,99,1,600,900,16711680,255,"
+                             "\"my.example.jp/board/\",1,4500,6000,\"Space\"\r\n");
+    EXPECT_EQ(app->state().options, savedOptions());
+    EXPECT_EQ(app->state().profile, files.loadQuitProfile(kQuit).record);
+}
+
+// The taxes and the years are checked after initial.ini is written.
+TEST_F(SettingsTest, LateStops) {
+    const char* cases[] = {"x/5/5", "-1/5/5", "8744/x/5", "8744/-1/5", "8744/5/0"};
+    option("Option2_0")->click();
+    type("Text2", "33");
+    for (const char* taxesAndYears : cases) {
+        platform->messages.clear();
+        fill(taxesAndYears, 7);
+        click("Command1");
+        EXPECT_EQ(platform->messages, QStringList{kRange}) << taxesAndYears;
+        EXPECT_FALSE(saved());
+        EXPECT_EQ(profileFile(), "2009,1,2,3,4,33,410,100\r\n");
+        EXPECT_EQ(optionsFile(), startFiles.second);
+        EXPECT_EQ(app->state().options.profileSuffix, 2);
+    }
 }
 
 TEST_F(SettingsTest, CancelLeavesNoTrace) {
-    const AppState before = app->state();
     platform->colourAnswers = {QColor(0, 255, 0)};
     click("Command3");
     type("Text1_0", "2001");
-    click("Command6"); // help opens beside it
-    EXPECT_NE(shown("Form5"), nullptr);
-    EXPECT_TRUE(window->isVisible());
     click("Command2");
     EXPECT_TRUE(saved());
     EXPECT_TRUE(nothingWritten());
-    EXPECT_EQ(app->state().profile, before.profile);
+    EXPECT_EQ(app->state().profile, kLiveProfile);
+}
 
-    app->openSettings(); // the old colours again, and the dialog starts from black
-    window = shown("Form2");
-    EXPECT_EQ(sample().color(QPalette::WindowText), QColor(255, 255, 255));
-    click("Command4");
-    EXPECT_EQ(platform->colourDialogStarts.back(), QColor(Qt::black));
+TEST_F(SettingsTest, HelpOpensBesideItAndFillsItsWindow) {
+    click("Command6");
+    QWidget* help = shown("Form5");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    const QStringList lines = helpDocument().split("\r\n");
+    EXPECT_EQ(lines.first(), "＝＝ウインドウ右上のＸボタンを押すとヘルプが終了します＝＝");
+    EXPECT_EQ(lines.last(), lines.first());
+    auto* text = child<QPlainTextEdit>(help, "Text1");
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_EQ(text->document()->blockCount(), lines.size());
+    EXPECT_EQ(text->geometry(), help->rect());
+    help->resize(420, 300);
+    EXPECT_EQ(text->geometry(), QRect(0, 0, 420, 300));
+    help->setWindowState(Qt::WindowMinimized);
+    help->resize(200, 100);
+    EXPECT_EQ(text->size(), QSize(420, 300)) << "no resize while minimised";
+    help->setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(text->geometry(), help->rect());
+}
+
+TEST_F(SettingsTest, PremiumNoticeTakesItsPlace) {
     type("Text1_0", "2005");
     click("Command5");
     settle();
     EXPECT_TRUE(window.isNull());
-    ASSERT_NE(shown("Form8"), nullptr);
-    shown("Form8")->close(); // back to a fresh settings window
+    QWidget* notice = shown("Form8");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(notice->pos(), QPoint(100, 200));
+    auto* page = child<QPushButton>(notice, "Command2");
+    page->click();
+    EXPECT_EQ(platform->openedUrls, QStringList{"https://www.example.jp/nakaren/"});
+    platform->openUrlSucceeds = false;
+    page->click();
+    EXPECT_EQ(platform->messages,
+              QStringList{"エラーです。フォルダオプションの関連付けなどを確認してください"});
+    notice->close(); // back to a fresh settings window
     window = shown("Form2");
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(box("Text1_0")->text(), "2009");
-    window->close();
+    window->close(); // the close box leaves no trace either
     settle();
     EXPECT_EQ(app->mainView(), nullptr);
-    EXPECT_EQ(profileFile(), startFiles.first);
-    EXPECT_EQ(savedOptions().textColor, kDefaultTextColor);
+    EXPECT_TRUE(nothingWritten());
+}
+
+// Enter in a field, an option or a check box saves; a focused button takes Enter and Space
+// as a click; Enter in an open list only picks.
+TEST_F(SettingsTest, TheFocusedControlDecidesWhatEnterDoes) {
+    const char* cases[][3] = {{"Text1_0", "Return", "saved 会社モード"},
+                              {"Option1_2", "Enter", "saved 会社モード"},
+                              {"Check2", "Return", "saved 会社モード"},
+                              {"Combo1", "F4, Down, Return", "open"},
+                              {"Combo1", "F4, Down, Return, Return", "saved コスモ"},
+                              {"Command2", "Return", "closed"},
+                              {"Command2", "Space", "closed"}};
+    for (const auto& [focus, keys, happened] : cases) {
+        SCOPED_TRACE(::testing::Message() << focus << " " << keys);
+        restart();
+        prepare();
+        type("Text3", "420"); // for a save to write
+        press(focus, keys);
+        const QString written = nothingWritten() ? "closed" : "saved " + savedOptions().statusTheme;
+        EXPECT_EQ((window ? "open" : written).toStdString(), happened);
+    }
+}
+
+TEST_F(SettingsTest, EverySizeAndCopyChoiceIsSavedAndShownAgain) {
+    for (int size = 0; size < 3; ++size) {
+        for (int suffix = 0; suffix < 3; ++suffix) {
+            const QStringList names = {QString("Option1_%1").arg(size),
+                                       QString("Option2_%1").arg(suffix)};
+            SCOPED_TRACE(names.join(u' ').toStdString());
+            for (const QString& name : names + names.mid(0, 1)) { // a second click keeps it
+                QRadioButton* circle = option(qPrintable(name));
+                QTest::mouseClick(circle, Qt::LeftButton, {}, QPoint(4, circle->height() / 2));
+            }
+            click("Command1");
+            EXPECT_EQ(files.loadQuitProfile(kQuit).record.cigaretteLength, kCigaretteLengths[size]);
+            EXPECT_EQ(savedOptions().profileSuffix, suffix);
+            open(); // the views read the files; settings show them again
+            for (const QString& name : names)
+                EXPECT_TRUE(option(qPrintable(name))->isChecked()) << qPrintable(name);
+        }
+    }
+}
+
+// First and last pixel column of dark ink: text, not the light edge of a circle.
+std::pair<int, int> inkColumns(QWidget* control) {
+    const QImage image = control->grab().toImage();
+    std::pair<int, int> columns{image.width(), -1};
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128)
+                columns = {std::min(columns.first, x), x};
+    return columns;
+}
+
+TEST_F(SettingsTest, ThePrefixAndTheCopyCaptionsStayInsideTheirBoxes) {
+    QWidget* prefix = child(window, "Label1_13");
+    EXPECT_GE(inkColumns(prefix).first, 2); // clear of the frame's border left of the label
+    EXPECT_LE(inkColumns(prefix).second, prefix->width() - 2);
+    EXPECT_GE(QFontInfo(prefix->font()).pixelSize(), QFontInfo(window->font()).pixelSize() - 1);
+    // Each caption ends well before the next circle or the years box, and OFF comes no closer
+    // to its circle than that needs.
+    EXPECT_GE(inkColumns(option("Option2_0")).second, option("Option2_0")->width() - 7);
+    for (const char* name : {"Option2_0", "Option2_1", "Option2_2"})
+        EXPECT_LE(inkColumns(option(name)).second, option(name)->width() - 5) << name;
 }
 
 TEST_F(SettingsTest, FailedWriteReported) {
+    ASSERT_TRUE(QFile::remove(files.optionsPath()) && QDir().mkpath(files.optionsPath()));
+    click("Command1"); // initial.ini is written, option.ini cannot be
     ASSERT_TRUE(QDir(files.dataDir()).removeRecursively());
     ASSERT_TRUE(writeBytes(files.dataDir(), "a file where the data folder belongs"));
     click("Command1");
-    EXPECT_EQ(platform->messages, QStringList{"設定をファイルに保存できませんでした。"
-                                              "データフォルダに書き込めるか確認してください"});
+    EXPECT_EQ(platform->messages, QStringList(2, "設定をファイルに保存できませんでした。"
+                                                 "データフォルダに書き込めるか確認してください"));
     EXPECT_FALSE(saved());
 }
 
