@@ -7,7 +7,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build}"
 trials="${2:-5000}"
-cmake --build "$build" --target robustness_tests robustness_save_helper >&2
+cmake --build "$build" --target robustness_tests >&2
 KEMURINA_KILL_TRIALS="$trials" QT_QPA_PLATFORM=offscreen \
     "$build/tests/robustness/robustness_tests" \
     --gtest_filter=SaveFaults.KillsDuringSaves

@@ -2,67 +2,75 @@
 // record whole, never an empty or partial one, and a failed save says so.
 
 #include "core/DataFiles.h"
-#include "robustness/SaveRecords.h"
 #include "support/Files.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <thread>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace kemurina::testing {
 namespace {
 
 class SaveFaults : public ::testing::Test {
   protected:
+    void SetUp() override { ASSERT_TRUE(save(false)); }
+    bool save(bool newer) const {
+        return store.saveQuitProfile(profiles[newer]) && store.saveOptions(options[newer]);
+    }
+    QDir folder() const { return QDir(store.dataDir()); }
+    // 0 or 1: the file (or a temporary one beside it) holds the old or the new record whole.
+    int version(const QString& name) const {
+        const QByteArray bytes = fileBytes(folder().filePath(name));
+        for (const int v : {0, 1})
+            if (bytes == (name.startsWith("initial") ? formatQuitProfileLine(profiles[v])
+                                                     : formatOptionsLine(options[v])))
+                return v;
+        return -1;
+    }
+
+    // The newer records find no room; the old files stay as they were with nothing beside
+    // them, and once there is room again the next save succeeds.
+    void expectOldFilesUntilRoom(const std::function<void()>& makeRoom) {
+        EXPECT_FALSE(store.saveOptions(options[1]));
+        EXPECT_FALSE(store.saveQuitProfile(profiles[1]));
+        makeRoom();
+        EXPECT_EQ(folder().entryList(QDir::Files | QDir::Hidden),
+                  QStringList({"initial.ini", "option.ini"}));
+        EXPECT_EQ(version("initial.ini"), 0);
+        EXPECT_EQ(version("option.ini"), 0);
+        EXPECT_TRUE(save(true));
+        EXPECT_EQ(version("option.ini"), 1);
+    }
+
     QTemporaryDir dir;
     DataStore store{dir.path()};
-    const QByteArray profiles[2] = {formatQuitProfileLine(records(false).profile),
-                                    formatQuitProfileLine(records(true).profile)};
-    const QByteArray options[2] = {formatOptionsLine(records(false).options),
-                                   formatOptionsLine(records(true).options)};
-
-    void SetUp() override { saveRecords(false); }
-    void saveRecords(bool newer) {
-        ASSERT_TRUE(store.saveQuitProfile(records(newer).profile) &&
-                    store.saveOptions(records(newer).options));
-    }
-    QByteArray profileFile() const { return fileBytes(store.quitProfilePath()); }
-    QByteArray optionsFile() const { return fileBytes(store.optionsPath()); }
-    QStringList dataFolder() const {
-        return QDir(store.dataDir()).entryList(QDir::Files | QDir::Hidden);
-    }
-    void expectOldFilesOnly() const {
-        EXPECT_EQ(profileFile(), profiles[0]);
-        EXPECT_EQ(optionsFile(), options[0]);
-        EXPECT_EQ(dataFolder(), QStringList({"initial.ini", "option.ini"}));
-    }
+    // Two versions of both records that differ in length; the newer options are longer than
+    // a page of the disk, so that a torn write would show.
+    const QuitProfile profiles[2] = {{2009, 5, 17, 21, 30, 20, 300, 85},
+                                     {2010, 12, 31, 23, 59, 199, 1999, 100}};
+    const Options options[2] = {
+        {.setupDone = 1},
+        {.setupDone = 1, .blogAddress = "blog.example.jp/" + QString(4000, u'k')}};
 };
 
 TEST_F(SaveFaults, FullDisk) {
-    const QByteArray folder = QFile::encodeName(store.dataDir());
-    if (geteuid() != 0 || ::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=64k") != 0)
+    const QByteArray mountPoint = QFile::encodeName(store.dataDir());
+    if (geteuid() != 0 || ::mount("tmpfs", mountPoint, "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "a full disk needs root to mount a small tmpfs";
-    const std::shared_ptr<void> unmount(nullptr, [&](void*) { ::umount2(folder, MNT_DETACH); });
-    saveRecords(false);
-    {
-        QFile filler(QDir(store.dataDir()).filePath("filler"));
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        while (filler.write(QByteArray(4096, 'x')) == 4096) {
-        }
-        EXPECT_FALSE(store.saveOptions(records(true).options));
-        EXPECT_FALSE(store.saveQuitProfile(records(true).profile));
-        EXPECT_FALSE(store.saveOptions(records(false).options)) << "even a short record needs room";
-        filler.remove();
+    const std::shared_ptr<void> unmount(nullptr, [&](void*) { ::umount2(mountPoint, MNT_DETACH); });
+    ASSERT_TRUE(save(false));
+    QFile filler(folder().filePath("filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'x')) == 4096) {
     }
-    expectOldFilesOnly();
-    saveRecords(true);
-    EXPECT_EQ(optionsFile(), options[1]);
+    expectOldFilesUntilRoom([&] { filler.remove(); });
 }
 
 TEST_F(SaveFaults, FileSizeLimit) {
@@ -71,47 +79,41 @@ TEST_F(SaveFaults, FileSizeLimit) {
     const rlimit sixteenBytes{16, unlimited.rlim_max};
     const auto restore = std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &sixteenBytes), 0);
-    const bool options = store.saveOptions(records(true).options);
-    const bool profile = store.saveQuitProfile(records(true).profile);
-    setrlimit(RLIMIT_FSIZE, &unlimited);
-    std::signal(SIGXFSZ, restore);
-    EXPECT_FALSE(options || profile);
-    expectOldFilesOnly();
+    expectOldFilesUntilRoom([&] {
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        std::signal(SIGXFSZ, restore);
+    });
 }
 
-// The helper saves the new and the old records in turn; each trial kills it at a random
-// moment. bench/kill-during-save.sh runs thousands of trials.
+// Each trial forks a child that saves the new and the old records in turn until its alarm
+// ends it, at a random moment over several saves (each syncs to disk, in milliseconds).
+// bench/kill-during-save.sh runs thousands of trials.
 TEST_F(SaveFaults, KillsDuringSaves) {
     const int trials = std::max(20, qEnvironmentVariableIntValue("KEMURINA_KILL_TRIALS"));
-    const auto whole = [](const QByteArray& bytes, const QByteArray(&versions)[2]) {
-        return bytes == versions[0] || bytes == versions[1];
-    };
     std::mt19937 random(20261206);
-    // A save takes milliseconds (it syncs to disk), so kills spread over several saves.
-    std::uniform_int_distribution<int> delayMicroseconds(0, 120000);
-    std::set<std::pair<bool, bool>> endings; // (new profile, new options)
-    int leftBehind = 0;
+    std::uniform_int_distribution<useconds_t> delayMicroseconds(1, 120000);
+    std::set<std::pair<int, int>> endings; // the versions of the profile and the options
     for (int trial = 0; trial < trials; ++trial) {
-        QProcess helper;
-        helper.start(KEMURINA_SAVE_HELPER, {dir.path()});
-        ASSERT_TRUE(helper.waitForReadyRead(10000)) << qPrintable(helper.errorString());
-        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
-        ::kill(static_cast<pid_t>(helper.processId()), SIGKILL);
-        ASSERT_TRUE(helper.waitForFinished(10000));
-        ASSERT_TRUE(whole(profileFile(), profiles)) << trial << ": " << profileFile().size();
-        ASSERT_TRUE(whole(optionsFile(), options)) << trial << ": " << optionsFile().size();
+        const useconds_t delay = delayMicroseconds(random);
+        const pid_t child = fork();
+        if (child == 0) {
+            std::signal(SIGALRM, SIG_DFL); // unhandled, it ends the child as a kill would
+            ualarm(delay, 0);
+            for (bool newer = true;; newer = !newer)
+                save(newer);
+        }
+        ASSERT_EQ(waitpid(child, nullptr, 0), child);
+        const std::pair ending{version("initial.ini"), version("option.ini")};
+        ASSERT_TRUE(ending.first >= 0 && ending.second >= 0) << trial;
         // A kill between linking the finished temporary file and renaming it leaves that
         // temporary file behind: whole, and never read.
-        for (const QString& name : dataFolder().filter(".ini.")) {
-            const QString path = QDir(store.dataDir()).filePath(name);
-            ASSERT_TRUE(whole(fileBytes(path), name.startsWith("initial") ? profiles : options));
-            ASSERT_TRUE(QFile::remove(path));
-            ++leftBehind;
+        for (const QString& name : folder().entryList(QDir::Files | QDir::Hidden).filter(".ini.")) {
+            ASSERT_GE(version(name), 0);
+            ASSERT_TRUE(folder().remove(name));
         }
-        endings.insert({profileFile() == profiles[1], optionsFile() == options[1]});
+        endings.insert(ending);
     }
-    std::printf("[ kills    ] %d trials, %zu endings, %d temporary files left behind\n", trials,
-                endings.size(), leftBehind);
+    std::printf("[ kills    ] %d trials, %zu endings\n", trials, endings.size());
     EXPECT_GE(endings.size(), trials >= 50 ? 3u : 1u) << "kills always landed at one point";
 }
 
