@@ -9,5 +9,5 @@ build="${1:-$root/build}"
 trials="${2:-5000}"
 cmake --build "$build" --target robustness_tests >&2
 KEMURINA_KILL_TRIALS="$trials" QT_QPA_PLATFORM=offscreen \
-    "$build/tests/robustness/robustness_tests" \
+    "$build/tests/robustness_tests" \
     --gtest_filter=SaveFaults.KillsDuringSaves

@@ -30,7 +30,7 @@ report() { # what pattern
     program=$(total "$2" app core content platform ui tools)
     tests=$(total "$2" tests)
     awk -v w="$1" -v p="$program" -v t="$tests" \
-        'BEGIN { printf "%-10s program %5d lines, tests %5d lines: ratio %.2f\n", w, p, t, t / p }'
+        'BEGIN { printf "%-10s program %5d lines, tests %5d lines: ratio %.3f\n", w, p, t, t / p }'
 }
 report code '\.(cpp|cc|h|hpp|sh|py)$|/run-[^/.]*$'
 report "all files" '.'

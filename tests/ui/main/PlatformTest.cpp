@@ -36,7 +36,6 @@ TEST(Platform, GraphicalSessionNeedsADisplayUnlessThePlatformDrawsWithoutOne) {
                           {{"DISPLAY=:0"}, {}, true},
                           {{"WAYLAND_DISPLAY=wayland-0"}, {}, true},
                           {{"QT_QPA_PLATFORM=offscreen"}, {}, true},
-                          {{"QT_QPA_PLATFORM=vnc:size=800x600"}, {}, true},
                           {{"QT_QPA_PLATFORM=xcb:fake=1"}, {}, false},
                           {{"QT_QPA_PLATFORM=wayland;xcb"}, {}, false},
                           {{"QT_QPA_PLATFORM=wayland-egl;offscreen"}, {}, true},
