@@ -44,7 +44,7 @@ TEST(StatusRanks, UnknownThemeOrNegativeDays) {
     }
 }
 
-TEST(ComparisonObjects, PickTheLastRowNotLonger) {
+TEST(ComparisonObjects, LastRowNotLonger) {
     const std::pair<double, const char*> cases[] = {{0, "ガンバレ－"},
                                                     {109.9, "ガンバレ－"},
                                                     {110, "ダチョウの卵"},
@@ -63,7 +63,7 @@ TEST(ComparisonObjects, PickTheLastRowNotLonger) {
         EXPECT_EQ(lengthInMetres(mm), m) << mm;
 }
 
-TEST(ComparisonObjects, PacksAndCartonsAtExactMultiples) {
+TEST(ComparisonObjects, PacksAndCartons) {
     struct Case {
         double mm;
         std::int32_t count, length, packs;
@@ -95,7 +95,7 @@ struct Pick {
 
 // The first days by day count with their drawn alternatives, then months and years; the
 // milestone days win over every draw; nothing below zero or beyond the table.
-TEST(DailyMessages, PickByDaysMonthsYearsAndDraw) {
+TEST(DailyMessages, PickByDateAndDraw) {
     const Pick picks[] = {
         {0, 0, 0, 99, 0},     {0, 0, 4, 99, 4},    {0, 0, 31, 1, 31},    {0, 0, 33, 1, 44},
         {0, 0, 1, 0, 49},     {0, 0, 1, 19, 49},   {0, 0, 1, 20, 1},     {0, 0, 1, 21, 50},

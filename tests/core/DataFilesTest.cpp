@@ -33,7 +33,7 @@ TEST(DataFiles, ToleratesLineEndsAndBlanks) {
               (Options{.setupDone = 1, .blogAddress = "a b", .statusTheme = "x"}));
 }
 
-TEST(DataFiles, UnstorableTextReadsBackTheSame) {
+TEST(DataFiles, UnstorableTextReadsBack) {
     const Options o{.blogAddress = "a\"b\r\nc" + QString(QChar(0)) + "😀e%f €",
                     .statusTheme = "ソル\"ジャー😀"};
     const Options stored = storableOptions(o);

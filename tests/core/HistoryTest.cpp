@@ -35,7 +35,7 @@ TEST(HistoryFile, RoundTripKeepsEveryLine) {
     EXPECT_EQ(historyLineFor(*history.lines.front().attempt).bytes, good);
 }
 
-TEST(HistoryFile, MissingIsEmptyAndNotCreated) {
+TEST(HistoryFile, MissingNotCreated) {
     QTemporaryDir dir;
     const DataStore store(dir.path());
     const LoadResult<History> none = store.loadHistory();
@@ -78,14 +78,14 @@ TEST(HistorySummary, FiguresTotalsAndTexts) {
     EXPECT_EQ(text.back(), "読めない行：1行（ファイルにはそのまま残してあります）");
 }
 
-TEST(Restart, NeedsAnAttemptOfAtLeastOneMinute) {
+TEST(Restart, NeedsAtLeastOneMinute) {
     const QuitProfile p{2010, 4, 1, 12, 0};
     EXPECT_EQ(checkRestart(p, {2010, 4, 1, 11, 59}), RestartCheck::QuitInFuture);
     EXPECT_EQ(checkRestart(p, {2010, 4, 1, 12, 0}), RestartCheck::NothingToRecord);
     EXPECT_EQ(checkRestart(p, {2010, 4, 1, 12, 1}), RestartCheck::Allowed);
 }
 
-TEST(RecordView, TimelineStatusesAndAnUnreadableFile) {
+TEST(RecordView, TimelineAndUnreadableFile) {
     const LoadResult<History> history{{}, ReadStatus::Unreadable};
     const RecordView v = recordView({2010, 2, 1, 0, 0}, history, {2010, 3, 13, 0, 0}); // day 40
     QStringList statuses;

@@ -42,6 +42,7 @@ TEST(Metrics, ElapsedByCalendarAndMinutes) {
         const Metrics m = at(quit, now);
         EXPECT_EQ(m.totalMinutes, minutes);
         EXPECT_EQ(m.wholeDays, std::floor(minutes / 1440.0));
+        EXPECT_EQ(m.cigarettesNotSmoked, std::floor(minutes / 1440.0 * 20)) << "down below zero";
         if (parts) {
             EXPECT_EQ(m.elapsedParts, *parts);
         }

@@ -4,7 +4,7 @@
 
 using namespace kemurina;
 
-TEST(RecoveryTimeline, BeginsAtEachStartAndIsReachedAtEachEnd) {
+TEST(RecoveryTimeline, StartsAndEnds) {
     const auto milestones = recoveryMilestones();
     for (std::size_t i = 0; i < milestones.size(); ++i) {
         const RecoveryMilestone& m = milestones[i];
@@ -23,7 +23,7 @@ TEST(RecoveryTimeline, BeginsAtEachStartAndIsReachedAtEachEnd) {
     }
 }
 
-TEST(DurationText, LeavesOutLeadingZeroUnitsOnly) {
+TEST(DurationText, NoLeadingZeroUnits) {
     const std::pair<std::int64_t, const char*> cases[] = {{-3, "０分"},
                                                           {60, "１時間０分"},
                                                           {1440, "１日０時間０分"},

@@ -6,7 +6,7 @@
 
 using namespace kemurina;
 
-TEST(SpokenTexts, SayEachValueAfterItsHeading) {
+TEST(SpokenTexts, ValueAfterHeading) {
     AppState s;
     s.profile.setQuitMoment({2010, 1, 1, 0, 0});
     refreshAll(s, {2010, 1, 5, 5, 7}, 50);
@@ -39,7 +39,7 @@ TEST(SpokenTexts, PicturesNameTheirMilestone) {
     }
 }
 
-TEST(SpokenTexts, ColourSampleNamesTheNearestColours) {
+TEST(SpokenTexts, ColourSampleNames) {
     const auto said = [](Rgb text, Rgb back) {
         return colourSampleText(text.toWindowsColor(), back.toWindowsColor());
     };

@@ -90,7 +90,7 @@ TEST_F(ReportTool, Arguments) {
     }
 }
 
-TEST_F(ReportTool, MissingDataStopsAndCreatesNothing) {
+TEST_F(ReportTool, MissingDataStops) {
     for (const QString& path : {store.optionsPath(), store.dataDir()}) {
         ASSERT_TRUE(QFile::remove(path) || QDir(path).removeRecursively());
         const CommandOutput r = run({});
@@ -100,7 +100,7 @@ TEST_F(ReportTool, MissingDataStopsAndCreatesNothing) {
     }
 }
 
-TEST_F(ReportTool, MalformedFilesGiveDefaultsAndStayAsTheyAre) {
+TEST_F(ReportTool, MalformedFilesGiveDefaults) {
     for (const QString& path : {store.quitProfilePath(), store.optionsPath()})
         ASSERT_TRUE(writeBytes(path, "2010,13,1,0,0,20,300,85\r\n"));
     const auto before = snapshot(dir.path());

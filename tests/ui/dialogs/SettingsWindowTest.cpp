@@ -110,7 +110,7 @@ TEST_F(SettingsTest, ShowsTheRecords) {
 }
 
 // The calendar's edges are the entry rules' own; these show the window's order of checks.
-TEST_F(SettingsTest, OneMessageAndNothingWrittenOnAStop) {
+TEST_F(SettingsTest, StopsWriteNothing) {
     const std::pair<const char*, QString> cases[] = {
         {"2009/4/31/0/0/20/300", kRange},
         {"2010/10/1/12/1/20/300", "現在より未来の日時は設定できません"},
@@ -168,7 +168,7 @@ TEST_F(SettingsTest, LateStops) {
     }
 }
 
-TEST_F(SettingsTest, HelpOpensBesideItAndFillsItsWindow) {
+TEST_F(SettingsTest, HelpFillsItsWindow) {
     click("Command6");
     QWidget* help = shown("Form5");
     ASSERT_NE(help, nullptr);
@@ -189,7 +189,7 @@ TEST_F(SettingsTest, HelpOpensBesideItAndFillsItsWindow) {
     EXPECT_EQ(text->geometry(), help->rect());
 }
 
-TEST_F(SettingsTest, PremiumNoticeTakesItsPlace) {
+TEST_F(SettingsTest, PremiumNotice) {
     type("Text1_0", "2005");
     click("Command5");
     settle();
@@ -216,7 +216,7 @@ TEST_F(SettingsTest, PremiumNoticeTakesItsPlace) {
 
 // Enter in a field, an option or a check box saves; a focused button takes Enter and Space
 // as a click; Enter in an open list only picks.
-TEST_F(SettingsTest, TheFocusedControlDecidesWhatEnterDoes) {
+TEST_F(SettingsTest, EnterFollowsTheFocus) {
     const char* cases[][3] = {{"Text1_0", "Return", "saved 会社モード"},
                               {"Option1_2", "Enter", "saved 会社モード"},
                               {"Check2", "Return", "saved 会社モード"},
@@ -237,7 +237,7 @@ TEST_F(SettingsTest, TheFocusedControlDecidesWhatEnterDoes) {
     }
 }
 
-TEST_F(SettingsTest, EverySizeAndCopyChoiceIsSavedAndShownAgain) {
+TEST_F(SettingsTest, SizeAndCopyChoicesSaved) {
     for (int size = 0; size < 3; ++size) {
         for (int suffix = 0; suffix < 3; ++suffix) {
             const QStringList names = {QString("Option1_%1").arg(size),
@@ -268,7 +268,7 @@ std::pair<int, int> inkColumns(QWidget* control) {
     return columns;
 }
 
-TEST_F(SettingsTest, ThePrefixAndTheCopyCaptionsStayInsideTheirBoxes) {
+TEST_F(SettingsTest, CaptionsInsideTheirBoxes) {
     QWidget* prefix = child(window, "Label1_13");
     EXPECT_GE(inkColumns(prefix).first, 2); // clear of the frame's border left of the label
     EXPECT_LE(inkColumns(prefix).second, prefix->width() - 2);

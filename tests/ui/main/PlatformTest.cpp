@@ -7,7 +7,7 @@
 namespace kemurina {
 namespace {
 
-TEST(Platform, InstanceLockHeldUntilItsHolderEnds) {
+TEST(Platform, InstanceLockUntilHolderEnds) {
     QTemporaryDir dir;
     const QString lock = dir.filePath("instance.lock");
     auto first = std::make_unique<DesktopPlatform>(lock);
@@ -25,7 +25,7 @@ TEST(Platform, RefusesAnAddressWithoutHost) {
     EXPECT_FALSE(platform.openUrl("http:// "));
 }
 
-TEST(Platform, GraphicalSessionNeedsADisplayUnlessThePlatformDrawsWithoutOne) {
+TEST(Platform, GraphicalSessionNeeded) {
     struct Case {
         QStringList environment; // NAME=value
         QStringList arguments;

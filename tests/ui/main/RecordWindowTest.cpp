@@ -29,7 +29,7 @@ RecordWindow* openFrom(ViewWindow& view, const AppController& app) {
 
 using RecordWindowTest = AppTest;
 
-TEST_F(RecordWindowTest, RestartAsksRecordsAndFollows) {
+TEST_F(RecordWindowTest, RestartAndFollow) {
     ASSERT_TRUE(startWith(options())); // day 10 of the fixture's attempt
     RecordWindow* record = openFrom(mainView(), *app);
     QTableWidget* attempts = record->attemptsTable();
