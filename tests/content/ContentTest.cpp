@@ -112,6 +112,7 @@ TEST(DailyMessages, PickByDateAndDraw) {
             << p.years << "y " << p.months << "m " << p.days << "d r" << p.r;
     EXPECT_EQ(dailyMessage(0, 0, 7, 99), "よし！！一週間だ！！よくやった！！エライゾー！！");
     EXPECT_EQ(dailyMessage(1, 0, 366, 0), "～ ご卒煙おめでとうございます ～");
+    EXPECT_FALSE(dailyMessageText(0).isEmpty()); // the quit day's own message
     EXPECT_EQ(dailyMessageText(-1), "");
     EXPECT_EQ(dailyMessageText(kDailyMessageCount), "");
 }
