@@ -85,12 +85,11 @@ report = json.load(run("tools/report/kemurina-report", "--json", stdout=subproce
 # Qt sends only the events that listeners had asked for when it connected.
 pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
 wm = subprocess.Popen(["openbox", "--sm-disable"])
-atexit.register(wm.terminate)
 # A window mapped before openbox manages the screen is never given the focus.
 wait_for(lambda: b"window id" in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
                                                 capture_output=True).stdout, "openbox did not start")
 app = run("app/kemurina")
-atexit.register(app.terminate)
+atexit.register(lambda: (app.terminate(), wm.terminate()))
 shown = names(wait_for(lambda: window(MAIN), "no main window"))
 failures.update(f"no label says {h} {report['captions'][c]}" for c, h in HEADINGS.items()
                 if f"{h}\u3000{report['captions'][c]}" not in shown)
