@@ -76,6 +76,15 @@ MilestoneView milestoneView(std::int32_t wholeDays) {
     return view;
 }
 
+std::int32_t milestoneFirstDay(MilestonePicture picture) {
+    // The bands run highest first: the last one that shows the picture starts it.
+    std::int32_t first = 0;
+    for (const MilestoneBand& band : kMilestoneBands)
+        if (band.visible[picture])
+            first = band.fromDay;
+    return first;
+}
+
 QString calendarElapsedText(const Metrics& m) {
     return wideNumber(m.years()) + QStringLiteral("年") + wideNumber(m.months()) +
            QStringLiteral("ヶ月") + wideNumber(m.days()) + QStringLiteral("日") +

@@ -65,6 +65,7 @@ struct AppState {
 Rgb lungColour(std::int32_t wholeDays);
 std::int32_t lungPinkDay(); // the first day of the final pink
 MilestoneView milestoneView(std::int32_t wholeDays);
+std::int32_t milestoneFirstDay(MilestonePicture picture); // the day it first shows
 
 QString calendarElapsedText(const Metrics& m); // ０年１ヶ月３日５時間７分
 QString dayCountElapsedText(const Metrics& m); // ３４日５時間７分

@@ -16,20 +16,11 @@ constexpr std::array<const char*, kCaptionCount + 1> kHeadings = {
     "吸わなかった煙草", "今日の一言", "肺の状態",
 };
 
-struct Milestone {
-    int day;
-    const char* picture;
-};
-
 // By MilestonePicture: the ducks arrive on days 11, 22 and 33 and celebrate in turn later.
-constexpr std::array<Milestone, kMilestonePictureCount> kMilestones = {{
-    {11, "アヒルの副隊長がやってきた"},
-    {33, "アヒルの王様がやってきた"},
-    {22, "アヒルの隊長がやってきた"},
-    {44, "アヒルの副隊長のお祝い"},
-    {66, "アヒルの王様のお祝い"},
-    {55, "アヒルの隊長のお祝い"},
-}};
+constexpr std::array<const char*, kMilestonePictureCount> kMilestonePictures = {
+    "アヒルの副隊長がやってきた", "アヒルの王様がやってきた", "アヒルの隊長がやってきた",
+    "アヒルの副隊長のお祝い",     "アヒルの王様のお祝い",     "アヒルの隊長のお祝い",
+};
 
 struct NamedColour {
     const char* name;
@@ -87,9 +78,10 @@ SpokenTexts spokenTexts(const AppState& state) {
         spoken.values[i] = heading(i) + kSeparator + state.display.captions[i];
     spoken.lungs = lungsText(state.metrics.wholeDays);
     for (std::size_t i = 0; i < kMilestonePictureCount; ++i)
-        spoken.pictures[i] = QStringLiteral("卒煙") + wideNumber(kMilestones[i].day) +
+        spoken.pictures[i] = QStringLiteral("卒煙") +
+                             wideNumber(milestoneFirstDay(static_cast<MilestonePicture>(i))) +
                              QStringLiteral("日達成の記念") + kSeparator +
-                             utf8(kMilestones[i].picture);
+                             utf8(kMilestonePictures[i]);
     spoken.progress = QStringLiteral("次の目標まで") + wideNumber(kProgressMaximum) +
                       QStringLiteral("分の") + wideNumber(state.display.milestones.progressValue);
     return spoken;

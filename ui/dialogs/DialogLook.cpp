@@ -135,6 +135,13 @@ void useGothicFont(QWidget* widget, qreal pointSize) {
     widget->setFont(font);
 }
 
+void fillWithFormGrey(QWidget* window) {
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, QColor(192, 192, 192));
+    window->setPalette(pal);
+    window->setAutoFillBackground(true);
+}
+
 QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, const Twips& at) {
     return named(new QLabel(caption, parent), name, at);
 }

@@ -62,6 +62,8 @@ void centreOnScreen(QWidget* window);
 
 // "ＭＳ ゴシック", falling back to the Japanese gothic faces found on other systems.
 void useGothicFont(QWidget* widget, qreal pointSize);
+// The light grey face of the main window, which the record window shares.
+void fillWithFormGrey(QWidget* window);
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, const Twips& at);
 QLineEdit* addTextBox(QWidget* parent, const char* name, int maxLength, const Twips& at);

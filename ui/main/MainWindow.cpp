@@ -106,7 +106,6 @@ constexpr std::array<Line, 8> kFrameLines = {{
 
 constexpr int kTimer1IntervalMs = 30000;
 const QColor kInitialLungColour(255, 192, 192);
-const QColor kBackground(192, 192, 192);
 constexpr qreal kCaptionPointSize = 8.25;
 
 } // namespace
@@ -114,10 +113,7 @@ constexpr qreal kCaptionPointSize = 8.25;
 MainWindow::MainWindow(AppController& app)
     : ViewWindow(app, QStringLiteral("Form1"), QStringLiteral(" ケムリナ - pelnoa"),
                  QSize(twipsToPixels(5625), twipsToPixels(3330))) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kBackground);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    fillWithFormGrey(this);
     buildControls();
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));

@@ -18,7 +18,6 @@ namespace kemurina {
 
 namespace {
 
-const QColor kBackground(192, 192, 192);
 constexpr int kDefaultWidth = 820;
 constexpr int kDefaultHeight = 640;
 constexpr int kMinimumWidth = 640;
@@ -53,10 +52,7 @@ QLabel* addHeading(QWidget* parent, QVBoxLayout* layout, const QString& text) {
 RecordWindow::RecordWindow(AppController& app) : QWidget(nullptr, Qt::Window), m_app(app) {
     setUpDialog(this, "RecordWindow", QStringLiteral(" 卒煙の記録 - pelnoa"));
     setAccessibleName(QStringLiteral("卒煙の記録"));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kBackground);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    fillWithFormGrey(this);
     setMinimumWidth(kMinimumWidth);
 
     auto* layout = new QVBoxLayout(this);

@@ -232,8 +232,8 @@ TEST_F(SettingsTest, EnterFollowsTheFocus) {
         press(focus, keys);
         const QString written = nothingWritten() ? "closed" : "saved " + savedOptions().statusTheme;
         EXPECT_EQ((window ? "open" : written).toStdString(), happened);
-        if (written == "closed") // cancelled: the program goes on with what it had
-            EXPECT_EQ(app->state().profile, kLiveProfile);
+        // Cancelled, the program goes on with what it had.
+        EXPECT_TRUE(written != "closed" || app->state().profile == kLiveProfile);
     }
 }
 
