@@ -52,6 +52,7 @@ AppController::AppController(const QString& appDir, Services services)
     // The window system takes every size as the window's icon: a 256-pixel one alone cost a
     // fifth of the start-up. Larger icons come from the installed theme icons.
     m_programIcon = loadProgramIcon();
+    m_platform->whenStartedAgain([this] { bringBack(); });
 }
 
 AppController::~AppController() {
@@ -148,9 +149,7 @@ void AppController::refreshRecordWindow() {
 
 void AppController::openRecord() {
     if (m_record && m_record->isVisible()) {
-        m_record->setWindowState(m_record->windowState() & ~Qt::WindowMinimized);
-        m_record->raise();
-        m_record->activateWindow();
+        bringToFront(m_record, m_platform->windowPlacementKnown());
         return;
     }
     m_state.history = m_store.loadHistory();
@@ -336,6 +335,19 @@ void AppController::openStartConfirmation() {
 
 void AppController::openSeasonalGreeting() {
     openDialog(m_seasonal, [this] { return new SeasonalWindow(m_context); });
+}
+
+void AppController::bringBack() {
+    ViewWindow* view = m_state.options.windowMode == 1 ? static_cast<ViewWindow*>(m_mini)
+                                                       : static_cast<ViewWindow*>(m_main);
+    if (view != nullptr) {
+        view->bringBack();
+        return;
+    }
+    for (const QPointer<QWidget>& dialog : dialogs()) {
+        if (dialog && dialog->isVisible())
+            bringToFront(dialog, m_platform->windowPlacementKnown());
+    }
 }
 
 std::array<QPointer<QWidget>, 7> AppController::dialogs() const {

@@ -80,6 +80,9 @@ class AppController final : public QObject, public Navigator {
     void openStartConfirmation() override;
     void openSeasonalGreeting() override;
 
+    // A later start found this one running: the view in use comes back, or the dialog open.
+    void bringBack();
+
   private:
     void endAtOnce();
     void closeViewsFor(ViewWindow* caller);

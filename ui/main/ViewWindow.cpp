@@ -60,6 +60,7 @@ void ViewWindow::sendToTray() {
         return;
     }
     hide();
+    m_inTray = true;
     QPointer<ViewWindow> self(this);
     m_app.platform().shellNotifyIcon(NotifyIconMessage::Add, m_record,
                                      [self](std::uint32_t message) {
@@ -75,7 +76,14 @@ void ViewWindow::onNotifyCallback(std::uint32_t mouseMessage) {
     deleteNotifyIcon();
 }
 
+void ViewWindow::bringBack() {
+    if (m_inTray)
+        onNotifyCallback(NotifyIconData::kLeftButtonUp);
+    bringToFront(this, m_app.platform().windowPlacementKnown());
+}
+
 void ViewWindow::deleteNotifyIcon() {
+    m_inTray = false;
     m_app.platform().shellNotifyIcon(NotifyIconMessage::Delete, m_record, {});
 }
 

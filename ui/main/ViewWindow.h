@@ -31,6 +31,8 @@ class ViewWindow : public QWidget {
     // Hide and put the icon in the notification area; the icon's left click brings it back.
     void sendToTray();
     void onNotifyCallback(std::uint32_t mouseMessage);
+    // Back from the notification area or from minimised, on top and active.
+    void bringBack();
 
   protected:
     // The record handed to the shell: this window, identifier 1, the small icon, the name.
@@ -62,6 +64,7 @@ class ViewWindow : public QWidget {
   private:
     NotifyIconData m_record;
     QMenu* m_popup = nullptr;
+    bool m_inTray = false;
     bool m_unloading = false;
 };
 
