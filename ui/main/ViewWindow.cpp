@@ -85,8 +85,6 @@ ViewWindow::ViewWindow(AppContext& context, View view, const QString& objectName
     setFixedSize(clientPixels);
     useGothicFont(this, 9);
     setAccessibleRole(this, QAccessible::Window);
-    m_record.hWnd = reinterpret_cast<std::uintptr_t>(this);
-    m_record.hIcon = context.programIcon;
 }
 
 QMenu* ViewWindow::popupMenu() {
@@ -134,22 +132,22 @@ void ViewWindow::sendToTray() {
     }
     hide();
     QPointer<ViewWindow> self(this);
-    m_context.platform.shellNotifyIcon(NotifyIconMessage::Add, m_record,
-                                       [self](std::uint32_t message) {
-                                           if (self)
-                                               self->onNotifyCallback(message);
-                                       });
+    m_context.platform.showTrayIcon(this, m_context.programIcon, QStringLiteral("ケムリナ"),
+                                    [self](QSystemTrayIcon::ActivationReason reason) {
+                                        if (self)
+                                            self->onTrayActivated(reason);
+                                    });
 }
 
-void ViewWindow::onNotifyCallback(std::uint32_t mouseMessage) {
-    if (mouseMessage != NotifyIconData::kLeftButtonUp)
+void ViewWindow::onTrayActivated(QSystemTrayIcon::ActivationReason reason) {
+    if (reason != QSystemTrayIcon::Trigger)
         return;
     show();
-    deleteNotifyIcon();
+    removeTrayIcon();
 }
 
-void ViewWindow::deleteNotifyIcon() {
-    m_context.platform.shellNotifyIcon(NotifyIconMessage::Delete, m_record, {});
+void ViewWindow::removeTrayIcon() {
+    m_context.platform.removeTrayIcon(this);
 }
 
 void ViewWindow::restoreFromMinimised() {
@@ -202,7 +200,7 @@ void ViewWindow::closeEvent(QCloseEvent* event) {
     restoreFromMinimised();
     m_session.storeCorner(m_view, windowTwips(this));
     m_session.saveOptions();
-    deleteNotifyIcon();
+    removeTrayIcon();
     emit unloaded();
 }
 

@@ -65,13 +65,11 @@ class ViewWindow : public QWidget {
     Session& m_session;
 
   private:
-    void onNotifyCallback(std::uint32_t mouseMessage);
-    void deleteNotifyIcon();
+    void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
+    void removeTrayIcon();
     void restoreFromMinimised();
 
     View m_view;
-    // The record handed to the shell: this window, identifier 1, the small icon, the name.
-    NotifyIconData m_record;
     QMenu* m_popup = nullptr;
     bool m_unloading = false;
 };
