@@ -1,3 +1,4 @@
+#include "platform/DesktopPlatform.h"
 #include "platform/GraphicalSession.h"
 #include "ui/main/AppController.h"
 
@@ -15,16 +16,16 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const kemurina::GraphicalSession session = kemurina::findGraphicalSession(
+    const kemurina::GraphicalSession display = kemurina::findGraphicalSession(
         QProcessEnvironment::systemEnvironment(), arguments, &kemurina::displayServerAnswers);
-    if (!session.available) {
+    if (!display.available) {
         std::fputs(kemurina::kNoGraphicalSessionMessage, stderr);
         return 1;
     }
     // Qt is told only what can work, so it never tries a server that is not there.
     std::vector<char*> qtArguments(argv, argv + argc);
     QByteArray platformOption("-platform");
-    QByteArray platforms = session.platforms.toLocal8Bit();
+    QByteArray platforms = display.platforms.toLocal8Bit();
     if (!platforms.isEmpty()) {
         qtArguments.push_back(platformOption.data());
         qtArguments.push_back(platforms.data());
@@ -43,7 +44,9 @@ int main(int argc, char* argv[]) {
         QCoreApplication::installTranslator(&qtTranslations);
 
     // The data folder lives under the directory the program was started from.
-    kemurina::AppController controller(QDir::currentPath());
+    kemurina::Session session(QDir::currentPath());
+    kemurina::DesktopPlatform platform;
+    kemurina::AppController controller(session, platform);
     QApplication::setWindowIcon(controller.programIcon());
     if (!controller.start())
         return 0;
