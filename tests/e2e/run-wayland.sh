@@ -34,22 +34,9 @@ cleanup() {
 trap cleanup EXIT
 trap 'fail "$BASH_COMMAND (line $LINENO)"' ERR
 
-log() { printf '[wayland %3ds] %s\n' "$SECONDS" "$*"; }
-fail() {
-    echo "wayland e2e: FAILED: $*" >&2
-    import -window root "png:$artifacts/failure.png" 2>/dev/null || true
-    exit 1
-}
-wait_until() {
-    local limit=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < limit)) || return 1
-        sleep 0.2
-    done
-}
-not() { ! "$@"; }
-alive() { kill -0 "$1" 2>/dev/null; }
+e2e_name=wayland
+# shellcheck source=tests/e2e/helpers.sh
+source "$root/tests/e2e/helpers.sh"
 
 cmake --build "$build" --target kemurina >/dev/null
 program=$build/app/kemurina
@@ -92,9 +79,9 @@ wayland=(WAYLAND_DISPLAY="$socket")
 # The main view's value labels are the one place of this colour (backColor 9241372); their
 # bounding box, less the label's border, gives the window's client area.
 label_colour='#1C028D'
-shot() { import -window root "png:$work/screen.png" 2>/dev/null; }
+grab_screen() { import -window root "png:$work/screen.png" 2>/dev/null; }
 client_origin() {
-    shot
+    grab_screen
     convert "$work/screen.png" -crop 1024x700+0+0 +repage -fuzz 2% -fill black \
         +opaque "$label_colour" -fill white -opaque "$label_colour" -trim \
         -format '%X %Y\n' info: 2>/dev/null | tr -d + | awk '$1 >= 0 && $2 >= 0 {print $1-17, $2-17}'
@@ -145,7 +132,7 @@ start second "${wayland[@]}"
 wait_until 10 view_shown || fail "a second start did not bring the view back"
 sleep 1
 alive "$app_pid" || fail "the second start ended without its message"
-shot && cp "$work/screen.png" "$artifacts/second-start.png"
+shot second-start
 kill "$app_pid" # it waits on "プログラムは既に起動されています。", and writes nothing
 wait "$app_pid" 2>/dev/null || true
 
@@ -159,4 +146,4 @@ wait "$running" || fail "the program ended with status $?"
 cmp "$work/option.before" "$work/data/kemurinadata/option.ini" || fail "option.ini changed"
 grep -qi 'protocol error' "$work"/*.log && fail "a Wayland protocol error (see the logs)"
 log "all steps passed; artefacts in $artifacts"
-echo "wayland e2e: passed"
+echo "wayland: passed"
