@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
                                       ? static_cast<ViewWindow*>(app.mainView())
                                       : static_cast<ViewWindow*>(app.miniView());
             visible->sendToTray();
-            platform.lastCallback(NotifyIconData::kLeftButtonUp);
+            platform.lastActivation(QSystemTrayIcon::Trigger);
         }
         if (i % 5 == 0)
             app.copyLongReport();
@@ -102,7 +102,7 @@ int main(int argc, char* argv[]) {
                 "%ld KiB, open handles %lld -> %lld\n",
                 rounds, rounds / 5, rounds / 7, 2 * rounds / 5, rssBefore, rssAfter,
                 static_cast<long long>(handlesBefore), static_cast<long long>(handlesAfter));
-    bool ok = handlesAfter == handlesBefore && platform.notifyCalls.size() % 2 == 0;
+    bool ok = handlesAfter == handlesBefore && platform.trayCalls.size() % 2 == 0;
     // AddressSanitizer keeps freed memory in quarantine, so there the size says nothing.
     if (!kAddressSanitizer && rssAfter - rssBefore >= 1024)
         ok = false;

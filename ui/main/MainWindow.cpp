@@ -208,7 +208,6 @@ void MainWindow::load() {
     Options& o = m_app.state().options;
     placeAtStored(o.mainLeft, o.mainTop, kMainWindowRoom);
     applyLabelColours();
-    fillNotifyRecord();
     m_timer1->start();
 }
 
@@ -319,7 +318,7 @@ void MainWindow::unload() {
     Options& o = m_app.state().options;
     storePosition(o.mainLeft, o.mainTop);
     m_app.saveOptions();
-    deleteNotifyIcon();
+    removeTrayIcon();
     m_app.closeOtherView(*this);
 }
 

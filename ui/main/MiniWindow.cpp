@@ -40,7 +40,6 @@ void MiniWindow::load() {
     pal.setColor(QPalette::WindowText, toQColor(o.textColor));
     m_label1->setPalette(pal);
 
-    fillNotifyRecord();
     m_app.refreshAll();
 }
 
@@ -81,7 +80,7 @@ void MiniWindow::storeMiniPosition() {
 }
 
 void MiniWindow::unload() {
-    deleteNotifyIcon();
+    removeTrayIcon();
     restoreFromMinimised();
     storeMiniPosition();
     m_app.saveOptions();

@@ -47,12 +47,6 @@ QAction* ViewWindow::addMenuItem(QMenu& menu, const QString& name, const QString
     return item;
 }
 
-void ViewWindow::fillNotifyRecord() {
-    m_record = NotifyIconData{};
-    m_record.hWnd = reinterpret_cast<std::uintptr_t>(this);
-    m_record.hIcon = m_app.programIcon();
-}
-
 void ViewWindow::sendToTray() {
     // Without a notification area a hidden window could never come back: minimise instead.
     if (!m_app.platform().notificationAreaAvailable()) {
@@ -61,22 +55,22 @@ void ViewWindow::sendToTray() {
     }
     hide();
     QPointer<ViewWindow> self(this);
-    m_app.platform().shellNotifyIcon(NotifyIconMessage::Add, m_record,
-                                     [self](std::uint32_t message) {
-                                         if (self)
-                                             self->onNotifyCallback(message);
-                                     });
+    m_app.platform().showTrayIcon(this, m_app.programIcon(), QStringLiteral("ケムリナ"),
+                                  [self](QSystemTrayIcon::ActivationReason reason) {
+                                      if (self)
+                                          self->onTrayActivated(reason);
+                                  });
 }
 
-void ViewWindow::onNotifyCallback(std::uint32_t mouseMessage) {
-    if (mouseMessage != NotifyIconData::kLeftButtonUp)
+void ViewWindow::onTrayActivated(QSystemTrayIcon::ActivationReason reason) {
+    if (reason != QSystemTrayIcon::Trigger)
         return;
     show();
-    deleteNotifyIcon();
+    removeTrayIcon();
 }
 
-void ViewWindow::deleteNotifyIcon() {
-    m_app.platform().shellNotifyIcon(NotifyIconMessage::Delete, m_record, {});
+void ViewWindow::removeTrayIcon() {
+    m_app.platform().removeTrayIcon(this);
 }
 
 void ViewWindow::restoreFromMinimised() {

@@ -25,17 +25,14 @@ class ViewWindow : public QWidget {
     // The popup menu (objectName "mnuPopup"), built the first time it is needed.
     QMenu* popupMenu();
 
-    const NotifyIconData& notifyRecord() const { return m_record; }
     bool isUnloading() const { return m_unloading; }
 
     // Hide and put the icon in the notification area; the icon's left click brings it back.
     void sendToTray();
-    void onNotifyCallback(std::uint32_t mouseMessage);
+    void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
 
   protected:
-    // The record handed to the shell: this window, identifier 1, the small icon, the name.
-    void fillNotifyRecord();
-    void deleteNotifyIcon();
+    void removeTrayIcon();
     void restoreFromMinimised();
 
     // Puts the window at a stored corner, first bringing the corner onto the screen (the
@@ -60,7 +57,6 @@ class ViewWindow : public QWidget {
     AppController& m_app;
 
   private:
-    NotifyIconData m_record;
     QMenu* m_popup = nullptr;
     bool m_unloading = false;
 };

@@ -147,37 +147,35 @@ TEST_F(ViewsTest, TrayVisit) {
     MainWindow& w = mainView();
     for (const char* control : {"Label2_2", "Label1_0", "Command3"})
         QTest::mouseDClick(child(&w, control), Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_TRUE(platform->notifyCalls.empty()) << "controls take their own double clicks";
+    EXPECT_TRUE(platform->trayCalls.empty()) << "controls take their own double clicks";
 
     QTest::mouseDClick(&w, Qt::LeftButton, {}, QPoint(300, 80)); // over the lungs
-    const FakePlatform::NotifyCall added = platform->notifyCalls.at(0);
-    // Size 88, the window, identifier 1, flags 7, callback 0x200, (the icon,) the tip in cp932.
-    const auto window = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(&w));
-    QByteArray expected(
-        "\x58\0\0\0....\x01\0\0\0\x07\0\0\0\0\x02\0\0\x83\x50\x83\x80\x83\x8a\x83\x69\0", 29);
-    expected.replace(4, 4, reinterpret_cast<const char*>(&window), 4).append(55, ' ');
-    EXPECT_EQ(added.data.toBytes().remove(20, 4), expected);
-    EXPECT_FALSE(added.data.hIcon.isNull());
-    for (const std::uint32_t mouse : {0x200u, 0x201u, 0x203u, 0x204u, 0x205u})
-        platform->lastCallback(mouse);
+    const FakePlatform::TrayCall shown = platform->trayCalls.at(0);
+    EXPECT_TRUE(shown.shown && shown.owner == &w);
+    EXPECT_EQ(shown.tip, "ケムリナ");
+    EXPECT_FALSE(shown.icon.isNull());
+    for (const auto reason : {QSystemTrayIcon::Unknown, QSystemTrayIcon::Context,
+                              QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick})
+        platform->lastActivation(reason);
     EXPECT_FALSE(w.isVisible());
-    platform->lastCallback(0x202); // the left button going up
+    platform->lastActivation(QSystemTrayIcon::Trigger); // a left click
     EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(platform->trayCalls.back().shown);
 
     use(w, "mnuMini");
     QTest::mouseDClick(miniView().summaryLabel(), Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_EQ(platform->notifyCalls.back().data.hWnd,
-              reinterpret_cast<std::uintptr_t>(&miniView()));
+    EXPECT_EQ(platform->trayCalls.back().owner, &miniView());
     use(miniView(), "mnuExit"); // closed while in the tray: no icon stays
-    // Two added, three deleted: the main view deletes its absent icon once more.
-    EXPECT_EQ(platform->notifyCalls.size(), 5u);
+    // Two shown, three removed: the main view removes its absent icon once more.
+    EXPECT_EQ(platform->trayCalls.size(), 5u);
+    EXPECT_FALSE(platform->trayCalls.back().shown);
 
     restart(); // without a notification area a hidden view could never come back
     platform->notificationArea = false;
     ASSERT_TRUE(startWith(options()));
     QTest::mouseDClick(&mainView(), Qt::LeftButton, {}, QPoint(300, 80));
     EXPECT_TRUE(mainView().isVisible() && mainView().isMinimized());
-    EXPECT_TRUE(platform->notifyCalls.empty());
+    EXPECT_TRUE(platform->trayCalls.empty());
 }
 
 TEST_F(ViewsTest, CopyAndBoard) {
