@@ -82,7 +82,7 @@ QString XdgAutostart::entryPath() {
     return QDir(config).filePath(QStringLiteral("autostart/") + kEntryName);
 }
 
-bool XdgAutostart::enabled() const {
+bool XdgAutostart::enabled() {
     QFile file(entryPath());
     if (!file.open(QIODevice::ReadOnly))
         return false;

@@ -220,11 +220,11 @@ click "$(window_titled kemurina)" 10 10 1
 wait_until 10 shows window_titled "$main_title" || fail "a click on the tray icon did not bring the window back"
 wait_until 10 not shows window_titled kemurina || fail "the tray icon stayed after the window came back"
 
-log "the record window from the popup menu's last item"
+log "the record window from the popup menu"
 click "$main" "${surface[@]}" 3
 wait_until 5 popup_open || fail "no popup menu on a right click on the main window"
 shot 06-popup
-xdotool key Up Return # 卒煙の記録を見る
+xdotool key Up Up Return # 卒煙の記録を見る, before お知らせと自動起動の設定
 wait_until 10 shows window_titled "$record_title" || fail "卒煙の記録を見る did not open the record window"
 shot 09-record
 xdotool windowactivate --sync "$(window_titled "$record_title")" key Escape

@@ -2,6 +2,7 @@
 
 #include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/HelpWindow.h"
+#include "ui/dialogs/NoticeSettingsWindow.h"
 #include "ui/dialogs/PremiumNoticeWindow.h"
 #include "ui/dialogs/SeasonalWindow.h"
 #include "ui/dialogs/SettingsWindow.h"
@@ -34,6 +35,7 @@ AppController::AppController(Session& session, Platform& platform)
     : m_session(session), m_context{session, platform, registerResourcesAndLoadIcon()} {
     connect(&session, &Session::windowRequested, this, &AppController::open);
     connect(&session, &Session::viewSwitched, this, &AppController::switchView);
+    connect(&session, &Session::milestonesReached, this, &AppController::tellMilestones);
     platform.whenStartedAgain([this] { bringBack(); });
 }
 
@@ -83,6 +85,8 @@ void AppController::open(WindowKind kind) {
         return openDialog(m_help, [] { return new HelpWindow; });
     case WindowKind::Record:
         return openRecord();
+    case WindowKind::NoticeSettings:
+        return openDialog(m_noticeSettings, [&c] { return new NoticeSettingsWindow(c); });
     }
 }
 
@@ -170,9 +174,8 @@ void AppController::openRecord() {
 }
 
 void AppController::bringBack() {
-    ViewWindow* view = m_session.state().options.windowMode == 1
-                           ? static_cast<ViewWindow*>(m_mini)
-                           : static_cast<ViewWindow*>(m_main);
+    ViewWindow* view = m_session.state().options.windowMode == 1 ? static_cast<ViewWindow*>(m_mini)
+                                                                 : static_cast<ViewWindow*>(m_main);
     if (view != nullptr) {
         view->bringBack();
         return;
@@ -183,8 +186,17 @@ void AppController::bringBack() {
     }
 }
 
-std::array<QPointer<QWidget>, 7> AppController::dialogs() const {
-    return {m_setup, m_settings, m_confirmation, m_seasonal, m_help, m_premium, m_record};
+std::array<QPointer<QWidget>, 8> AppController::dialogs() const {
+    return {m_setup, m_settings, m_confirmation, m_seasonal,
+            m_help,  m_premium,  m_record,       m_noticeSettings};
+}
+
+void AppController::tellMilestones(const QString& title, const QString& body) {
+    const QPointer<AppController> self(this);
+    m_context.platform.notify(title, body, m_context.programIcon, [self] {
+        if (self)
+            self->open(WindowKind::Record);
+    });
 }
 
 bool AppController::eventFilter(QObject* watched, QEvent* event) {

@@ -18,12 +18,16 @@ QStringList texts(const QTableWidget* table) {
     return all;
 }
 
-// Chooses the record item, which stands last in both menus after a separator.
+// Chooses the record item, which stands in both menus right after the separator that begins
+// the program's own items.
 RecordWindow* openFrom(ViewWindow& view, const AppController& app) {
     const QList<QAction*> items = view.popupMenu()->actions();
-    EXPECT_TRUE(items[items.size() - 2]->isSeparator());
-    EXPECT_EQ(items.last()->text(), "卒煙の記録を見る");
-    items.last()->trigger();
+    const auto separator =
+        std::find_if(items.begin(), items.end(), [](const QAction* a) { return a->isSeparator(); });
+    EXPECT_LT(separator + 1, items.end());
+    QAction* record = *(separator + 1);
+    EXPECT_EQ(record->text(), "卒煙の記録を見る");
+    record->trigger();
     return qobject_cast<RecordWindow*>(app.recordWindow());
 }
 
