@@ -69,6 +69,8 @@ QByteArray autostartEntry(const AutostartCommand& command) {
         QStringLiteral("Name=ケムリナ"),
         QStringLiteral("Comment=ログインしたときにケムリナを起動します"),
         QStringLiteral("Icon=kemurina"),
+        // Without the program (removed with its package) the desktop passes the entry over.
+        QStringLiteral("TryExec=") + stringValue(command.program),
         QStringLiteral("Exec=") + stringValue(execArgument(command.program)),
     };
     if (!command.workingFolder.isEmpty())

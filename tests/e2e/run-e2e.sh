@@ -40,26 +40,9 @@ cleanup() {
 trap cleanup EXIT
 trap 'fail "$BASH_COMMAND (line $LINENO)"' ERR
 
-log() { printf '[e2e %3ds] %s\n' "$SECONDS" "$*"; }
-shot() { import -window root "png:$artifacts/$1.png" 2>/dev/null || true; }
-fail() {
-    echo "e2e: FAILED: $*" >&2
-    shot failure
-    exit 1
-}
-
-# Runs "$@" every 0.2 s until it succeeds, for at most $1 seconds.
-wait_until() {
-    local limit=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < limit)) || return 1
-        sleep 0.2
-    done
-}
-not() { ! "$@"; }
-shows() { [[ -n $("$@") ]]; }
-alive() { kill -0 "$1" 2>/dev/null; }
+e2e_name=e2e
+# shellcheck source=tests/e2e/common.sh
+source "$root/tests/e2e/common.sh"
 
 # --- the package -----------------------------------------------------------------------
 
@@ -135,14 +118,6 @@ start_from_menu() { # moment log-name
     pids+=("$app_pid")
 }
 
-# The program's visible windows, one "id<TAB>title" line each; the tray icon is "kemurina".
-visible_windows() {
-    local id
-    for id in $(xdotool search --onlyvisible --class '^kemurina$' 2>/dev/null); do
-        printf '%s\t%s\n' "$id" "$(xdotool getwindowname "$id" 2>/dev/null)"
-    done
-}
-window_titled() { visible_windows | awk -F'\t' -v t="$1" '$2 == t { print $1; exit }'; }
 # The window titled $1 is the one visible window, tray icons aside.
 only_window() { [[ $(visible_windows | cut -f2 | grep -vx kemurina) == "$1" ]]; }
 # A popup menu is open: one more visible window than the view it belongs to.
@@ -254,7 +229,7 @@ close_main
 
 [[ -z $(ls -A "$TMPDIR") ]] || fail "left behind in the temporary folder: $(ls -A "$TMPDIR")"
 entries=$(cd "$data_dir" && find . -mindepth 1 | sort | tr '\n' ' ')
-[[ $entries == "./kemurinadata ./kemurinadata/initial.ini ./kemurinadata/option.ini " ]] ||
+[[ $entries == "./kemurinadata ./kemurinadata/initial.ini ./kemurinadata/milestone.ini ./kemurinadata/option.ini " ]] ||
     fail "unexpected files in the data directory: $entries"
 initial=$(iconv -f CP932 -t UTF-8 "$data_dir/kemurinadata/initial.ini")
 [[ $initial == $'2026,11,2,7,45,20,410,85\r' ]] || fail "initial.ini: $initial"

@@ -32,24 +32,9 @@ cleanup() {
 trap cleanup EXIT
 trap 'fail "$BASH_COMMAND (line $LINENO)"' ERR
 
-log() { printf '[notices %3ds] %s\n' "$SECONDS" "$*"; }
-shot() { import -window root "png:$artifacts/$1.png" 2>/dev/null || true; }
-fail() {
-    echo "notices: FAILED: $*" >&2
-    for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-        printf '%s\t%s\n' "$id" "$(xdotool getwindowname "$id" 2>/dev/null)"
-    done >"$artifacts/windows.txt" || true
-    shot failure
-    exit 1
-}
-wait_until() { # seconds command...
-    local limit=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < limit)) || return 1
-        sleep 0.2
-    done
-}
+e2e_name=notices
+# shellcheck source=tests/e2e/common.sh
+source "$root/tests/e2e/common.sh"
 
 cmake --build "$build" --target kemurina >/dev/null
 program=$build/app/kemurina
@@ -101,15 +86,6 @@ notified() { (($(notify_calls) >= $1)); } # at least this many calls
 notify_strings() { # n
     awk -v n="$1" '/member=Notify/ { call++ } call == n && /^ *string "/' "$work/bus-notify.log" |
         sed 's/^ *string "//; s/"$//'
-}
-# The program's visible window titled $1 (by class, then by exact name: a title search alone
-# misses windows whose name arrives a moment after they map).
-window_titled() {
-    local id
-    for id in $(xdotool search --onlyvisible --class '^kemurina$' 2>/dev/null); do
-        [[ $(xdotool getwindowname "$id" 2>/dev/null) == "$1" ]] && echo "$id" && return
-    done
-    return 0
 }
 
 log "first start at day 10, 23:59:40: nothing from the past"
