@@ -56,7 +56,7 @@ BarChart perDayChart(const CravingStats& s) {
         const std::int64_t n = s.lastThirtyDays[i];
         chart.bars.push_back({shortDate(s.dayOf(i)), static_cast<double>(n), times(n)});
         sum += n;
-        if (n > s.lastThirtyDays[busiest])
+        if (n >= s.lastThirtyDays[busiest]) // the latest of equals
             busiest = i;
     }
     chart.maximum = largest(chart.bars);
@@ -83,8 +83,9 @@ BarChart byHourChart(const CravingStats& s) {
     hours.resize(std::min(hours.size(), kBusiestHoursNamed));
     QStringList named;
     for (const std::size_t h : hours)
-        named << hourName(h) + QStringLiteral(" ") + times(s.byHour[h]);
-    chart.summary = QStringLiteral("多い時間帯：") + named.join(QStringLiteral("、"));
+        named << hourName(h) + QStringLiteral("（") + times(s.byHour[h]) + QStringLiteral("）");
+    chart.summary = QStringLiteral("多い時間帯は、") + named.join(QStringLiteral("、")) +
+                    QStringLiteral("です。");
     return chart;
 }
 
@@ -96,11 +97,11 @@ BarChart triggerChart(const CravingStats& s) {
             break;
         const QString name = QString::fromUtf8(cravingTriggerName(t.trigger));
         chart.bars.push_back({name, static_cast<double>(t.count), times(t.count)});
-        named << name + QStringLiteral(" ") + times(t.count);
+        named << name + QStringLiteral("（") + times(t.count) + QStringLiteral("）");
     }
     chart.maximum = largest(chart.bars);
-    chart.summary =
-        QStringLiteral("多い順に、") + named.join(QStringLiteral("、")) + QStringLiteral("。");
+    chart.summary = QStringLiteral("きっかけは多い順に、") + named.join(QStringLiteral("、")) +
+                    QStringLiteral("です。");
     return chart;
 }
 
@@ -182,7 +183,7 @@ QString cravingText(const LoadResult<CravingLog>& log, const DateTimeParts& quit
         if (!p.emptyText.isEmpty())
             continue;
         for (const BarChart& chart : p.charts)
-            lines << chart.title + QStringLiteral("：") + chart.summary;
+            lines << chart.summary;
     }
     if (!p.unreadable.isEmpty())
         lines << QString() << p.unreadable;

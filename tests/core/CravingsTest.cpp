@@ -176,8 +176,8 @@ TEST(CravingPattern, SentencesAndEmptyState) {
     EXPECT_TRUE(p.emptyText.isEmpty());
     EXPECT_EQ(p.charts[PerDayChart].summary,
               "この30日で3回。いちばん多かったのは11月20日の2回です。");
-    EXPECT_EQ(p.charts[ByHourChart].summary, "多い時間帯：7時台 2回、21時台 1回");
-    EXPECT_EQ(p.charts[TriggerChart].summary, "多い順に、朝 2回、コーヒー 1回。");
+    EXPECT_EQ(p.charts[ByHourChart].summary, "多い時間帯は、7時台（2回）、21時台（1回）です。");
+    EXPECT_EQ(p.charts[TriggerChart].summary, "きっかけは多い順に、朝（2回）、コーヒー（1回）です。");
     EXPECT_EQ(
         p.charts[WeeklyStrengthChart].summary,
         "平均の強さは、11月18日からの週が4.0、11月25日からの週が2.0で、弱くなってきています。");
