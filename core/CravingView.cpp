@@ -190,6 +190,16 @@ QString cravingText(const LoadResult<CravingLog>& log, const DateTimeParts& quit
     return lines.join(QStringLiteral("\r\n"));
 }
 
+QString countdownText(std::int64_t msLeft) {
+    const std::int64_t seconds =
+        std::max<std::int64_t>(msLeft, 0) / 1000 + (msLeft > 0 && msLeft % 1000 != 0 ? 1 : 0);
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString countdownEndQuestion() {
+    return QStringLiteral("時間になりました。吸いたい気持ちは、乗り越えられましたか？");
+}
+
 CravingSave appendCraving(const DataStore& store, LoadResult<CravingLog>& log,
                           const Craving& craving) {
     if (log.status == ReadStatus::Unreadable)

@@ -47,6 +47,13 @@ CravingPattern cravingPattern(const CravingStats& stats, CravingScope scope);
 QString cravingText(const LoadResult<CravingLog>& log, const DateTimeParts& quitMoment,
                     const DateTimeParts& now);
 
+inline constexpr std::int64_t kCravingCountdownMs = 5 * 60 * 1000;
+
+// The time left, minutes and seconds rounded up so that 0:00 shows only at the end: "4:59".
+QString countdownText(std::int64_t msLeft);
+// What the countdown says once it has run out.
+QString countdownEndQuestion();
+
 enum class CravingSave { Saved, FileUnreadable, SaveFailed };
 
 // Appends the urge to the log and saves the whole file; on failure the log is as it was.

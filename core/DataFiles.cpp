@@ -158,8 +158,9 @@ std::optional<QByteArray> readSmallFile(const QString& path, ReadStatus& status,
         status = ReadStatus::Unreadable;
         return std::nullopt;
     }
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (bytes.size() > maxBytes) {
+    // The size first: reading up to the limit would reserve all of it every time.
+    QByteArray bytes = info.size() > maxBytes ? QByteArray() : file.readAll();
+    if (info.size() > maxBytes || bytes.size() > maxBytes) {
         status = ReadStatus::Malformed;
         return std::nullopt;
     }

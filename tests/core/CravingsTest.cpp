@@ -177,7 +177,8 @@ TEST(CravingPattern, SentencesAndEmptyState) {
     EXPECT_EQ(p.charts[PerDayChart].summary,
               "この30日で3回。いちばん多かったのは11月20日の2回です。");
     EXPECT_EQ(p.charts[ByHourChart].summary, "多い時間帯は、7時台（2回）、21時台（1回）です。");
-    EXPECT_EQ(p.charts[TriggerChart].summary, "きっかけは多い順に、朝（2回）、コーヒー（1回）です。");
+    EXPECT_EQ(p.charts[TriggerChart].summary,
+              "きっかけは多い順に、朝（2回）、コーヒー（1回）です。");
     EXPECT_EQ(
         p.charts[WeeklyStrengthChart].summary,
         "平均の強さは、11月18日からの週が4.0、11月25日からの週が2.0で、弱くなってきています。");
@@ -189,6 +190,14 @@ TEST(CravingPattern, SentencesAndEmptyState) {
                        CravingScope::CurrentAttempt);
     EXPECT_TRUE(later.emptyText.startsWith("いまの挑戦では、まだ記録がありません。"));
     EXPECT_EQ(later.headline, "乗り越えた回数：0回（記録した0回のうち）");
+
+    for (const auto& [ms, text] : {std::pair(kCravingCountdownMs, "5:00"),
+                                   {299001, "5:00"},
+                                   {60000, "1:00"},
+                                   {1, "0:01"},
+                                   {0, "0:00"},
+                                   {-5, "0:00"}})
+        EXPECT_EQ(countdownText(ms), text) << ms;
 
     LoadResult<CravingLog> file{log};
     file.record.lines.push_back({"x", std::nullopt});
