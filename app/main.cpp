@@ -1,3 +1,4 @@
+#include "platform/DesktopPlatform.h"
 #include "platform/GraphicalSession.h"
 #include "ui/main/AppController.h"
 
@@ -29,7 +30,9 @@ int main(int argc, char* argv[]) {
         QCoreApplication::installTranslator(&qtTranslations);
 
     // The data folder lives under the directory the program was started from.
-    kemurina::AppController controller(QDir::currentPath());
+    kemurina::Session session(QDir::currentPath());
+    kemurina::DesktopPlatform platform;
+    kemurina::AppController controller(session, platform);
     QApplication::setWindowIcon(controller.programIcon());
     if (!controller.start())
         return 0;

@@ -76,6 +76,12 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// A window's top-left corner in twips.
+struct TwipsPoint {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+};
+
 // One twip is 1/1440 inch; the layout assumes 15 twips per logical pixel.
 inline constexpr int kTwipsPerPixel = 15;
 

@@ -18,23 +18,6 @@ namespace {
 
 const QString kProductName = QStringLiteral("ケムリナ");
 
-// The mouse message the shell would report for each way the icon is used.
-std::uint32_t callbackMessageFor(QSystemTrayIcon::ActivationReason reason) {
-    switch (reason) {
-    case QSystemTrayIcon::Trigger:
-        return 0x202;
-    case QSystemTrayIcon::DoubleClick:
-        return 0x203;
-    case QSystemTrayIcon::Context:
-        return 0x205;
-    case QSystemTrayIcon::MiddleClick:
-        return 0x208;
-    case QSystemTrayIcon::Unknown:
-        break;
-    }
-    return 0x200;
-}
-
 } // namespace
 
 DesktopPlatform::DesktopPlatform(QString lockPath) : m_lockPath(std::move(lockPath)) {}
@@ -103,28 +86,27 @@ QSize DesktopPlatform::screenSizeTwips() const {
     return {px.width() * kTwipsPerPixel, px.height() * kTwipsPerPixel};
 }
 
-void DesktopPlatform::shellNotifyIcon(NotifyIconMessage message, const NotifyIconData& data,
-                                      std::function<void(std::uint32_t)> onCallback) {
-    if (message == NotifyIconMessage::Delete) {
-        if (QPointer<QSystemTrayIcon> icon = m_trayIcons.take(data.hWnd)) {
-            icon->hide();
-            // The icon may be the one whose click brought us here.
-            icon->deleteLater();
-        }
+void DesktopPlatform::showTrayIcon(const QObject* owner, const QIcon& icon, const QString& tip,
+                                   TrayActivation onActivated) {
+    if (m_trayIcons.value(owner))
         return;
-    }
-    if (message != NotifyIconMessage::Add || m_trayIcons.value(data.hWnd))
-        return;
-    auto* icon = new QSystemTrayIcon(data.hIcon);
-    const int nul = data.szTip.indexOf(QChar(u'\0'));
-    icon->setToolTip(nul < 0 ? data.szTip : data.szTip.left(nul));
-    QObject::connect(icon, &QSystemTrayIcon::activated,
-                     [callback = std::move(onCallback)](QSystemTrayIcon::ActivationReason r) {
+    auto* trayIcon = new QSystemTrayIcon(icon);
+    trayIcon->setToolTip(tip);
+    QObject::connect(trayIcon, &QSystemTrayIcon::activated,
+                     [callback = std::move(onActivated)](QSystemTrayIcon::ActivationReason r) {
                          if (callback)
-                             callback(callbackMessageFor(r));
+                             callback(r);
                      });
-    m_trayIcons.insert(data.hWnd, icon);
-    icon->show();
+    m_trayIcons.insert(owner, trayIcon);
+    trayIcon->show();
+}
+
+void DesktopPlatform::removeTrayIcon(const QObject* owner) {
+    if (QPointer<QSystemTrayIcon> trayIcon = m_trayIcons.take(owner)) {
+        trayIcon->hide();
+        // The icon may be the one whose click brought us here.
+        trayIcon->deleteLater();
+    }
 }
 
 } // namespace kemurina

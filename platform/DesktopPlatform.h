@@ -12,7 +12,7 @@ class QSystemTrayIcon;
 
 namespace kemurina {
 
-// The desktop through Qt alone, so that it builds unchanged on every system Qt runs on.
+// The desktop through Qt alone, the same on every system Qt runs on.
 class DesktopPlatform final : public Platform {
   public:
     // lockPath: the file whose lock marks a running instance.
@@ -29,16 +29,16 @@ class DesktopPlatform final : public Platform {
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     bool notificationAreaAvailable() const override;
     QSize screenSizeTwips() const override;
-    void shellNotifyIcon(NotifyIconMessage message, const NotifyIconData& data,
-                         std::function<void(std::uint32_t)> onCallback) override;
+    void showTrayIcon(const QObject* owner, const QIcon& icon, const QString& tip,
+                      TrayActivation onActivated) override;
+    void removeTrayIcon(const QObject* owner) override;
 
   private:
     QString m_lockPath;
     std::unique_ptr<QLockFile> m_instanceLock;
     bool m_instanceChecked = false;
     bool m_otherInstance = false;
-    // One icon per owning window, keyed by the record's window handle.
-    QHash<std::uintptr_t, QPointer<QSystemTrayIcon>> m_trayIcons;
+    QHash<const QObject*, QPointer<QSystemTrayIcon>> m_trayIcons;
 };
 
 } // namespace kemurina

@@ -6,10 +6,10 @@
 namespace kemurina {
 
 // Whether Qt will find a screen to open windows on, asked before the application object is
-// made: without one, Qt's X11 and Wayland platforms abort the process. Outside Windows and
-// macOS a window needs DISPLAY or WAYLAND_DISPLAY unless the platform chosen (Qt's -platform
-// argument, else QT_QPA_PLATFORM) is one that draws without a display server, such as
-// offscreen.
+// made: without one, Qt's X11 and Wayland platforms abort the process. On Linux a window needs
+// DISPLAY or WAYLAND_DISPLAY unless the platform chosen (Qt's -platform argument, else
+// QT_QPA_PLATFORM) is one that draws without a display server, such as offscreen; on Windows
+// there is always a desktop.
 bool graphicalSessionAvailable(const QProcessEnvironment& environment,
                                const QStringList& arguments);
 

@@ -1,43 +1,21 @@
 #pragma once
 
-#include <QByteArray>
 #include <QColor>
 #include <QIcon>
 #include <QSize>
 #include <QString>
-#include <cstdint>
+#include <QSystemTrayIcon>
 #include <functional>
-#include <memory>
 #include <optional>
 
+class QObject;
 class QWidget;
 
 namespace kemurina {
 
-// The notification-area record each view keeps, in the shell's 88-byte ANSI layout.
-struct NotifyIconData {
-    static constexpr std::uint32_t kSize = 88;
-    static constexpr std::uint32_t kFlagMessage = 1, kFlagIcon = 2, kFlagTip = 4;
-    static constexpr std::uint32_t kCallbackMouseMove = 0x200;
-    static constexpr std::uint32_t kLeftButtonUp = 0x202;
-
-    std::uint32_t cbSize = kSize;
-    std::uintptr_t hWnd = 0;
-    std::uint32_t uID = 1;
-    std::uint32_t uFlags = kFlagMessage | kFlagIcon | kFlagTip;
-    std::uint32_t uCallbackMessage = kCallbackMouseMove;
-    QIcon hIcon;
-    QString szTip = QStringLiteral("ケムリナ");
-
-    // cbSize..uCallbackMessage little-endian, a 32-bit icon slot, then the tip: the text,
-    // one NUL and spaces up to 64 bytes of code page 932.
-    QByteArray toBytes() const;
-};
-
-enum class NotifyIconMessage : std::uint32_t { Add = 0, Modify = 1, Delete = 2 };
-
-// Everything the program asks of the desktop, behind one interface so that each
-// operating system (and the tests) can stand in for it.
+// Everything the program asks of the desktop, behind one interface so that the tests can
+// stand in for it. Qt answers all of it on every system; what differs between systems lives in
+// platform/<system>/.
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -64,10 +42,16 @@ class Platform {
     // The primary screen's size in twips.
     virtual QSize screenSizeTwips() const = 0;
 
-    // The notification-area icon of the view that owns the record. onCallback receives
-    // the icon's mouse message (0x202 for the left button going up, and so on).
-    virtual void shellNotifyIcon(NotifyIconMessage message, const NotifyIconData& data,
-                                 std::function<void(std::uint32_t)> onCallback) = 0;
+    using TrayActivation = std::function<void(QSystemTrayIcon::ActivationReason)>;
+
+    // Puts owner's icon with its tip in the notification area; onActivated hears every use
+    // of it with Qt's reason (Trigger for a left click). An owner has at most one icon: while
+    // it is shown, a second call changes nothing.
+    virtual void showTrayIcon(const QObject* owner, const QIcon& icon, const QString& tip,
+                              TrayActivation onActivated) = 0;
+
+    // Takes owner's icon away, if it has one.
+    virtual void removeTrayIcon(const QObject* owner) = 0;
 };
 
 } // namespace kemurina

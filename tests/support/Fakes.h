@@ -22,12 +22,14 @@ class FakePlatform final : public Platform {
     QStringList openedUrls;
     std::vector<QColor> colourDialogStarts;
 
-    struct NotifyCall {
-        NotifyIconMessage message;
-        NotifyIconData data;
+    struct TrayCall {
+        bool shown; // false: removed
+        const QObject* owner;
+        QIcon icon;
+        QString tip;
     };
-    std::vector<NotifyCall> notifyCalls;
-    std::function<void(std::uint32_t)> lastCallback; // the icon's mouse messages
+    std::vector<TrayCall> trayCalls;
+    TrayActivation lastActivation; // the last shown icon's
 
     bool anotherInstanceRunning() override { return anotherInstance; }
     bool openUrl(const QString& address) override {
@@ -45,11 +47,13 @@ class FakePlatform final : public Platform {
     }
     bool notificationAreaAvailable() const override { return notificationArea; }
     QSize screenSizeTwips() const override { return {1920 * 15, 1080 * 15}; }
-    void shellNotifyIcon(NotifyIconMessage message, const NotifyIconData& data,
-                         std::function<void(std::uint32_t)> onCallback) override {
-        notifyCalls.push_back({message, data});
-        if (message == NotifyIconMessage::Add)
-            lastCallback = std::move(onCallback);
+    void showTrayIcon(const QObject* owner, const QIcon& icon, const QString& tip,
+                      TrayActivation onActivated) override {
+        trayCalls.push_back({true, owner, icon, tip});
+        lastActivation = std::move(onActivated);
+    }
+    void removeTrayIcon(const QObject* owner) override {
+        trayCalls.push_back({false, owner, {}, {}});
     }
 };
 

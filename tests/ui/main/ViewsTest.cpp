@@ -45,8 +45,8 @@ TEST_F(ViewsTest, RenderTheRefresh) {
                               "Image3_0",  "Image3_1",  "Image3_2"};
     for (const int day : {12, 66}) {
         setElapsed(day, 3, 7);
-        w.timer1Tick();
-        const DisplayValues& shown = app->state().display;
+        session->refresh();
+        const DisplayValues& shown = session->state().display;
         for (std::size_t i = 0; i < kCaptionCount; ++i)
             EXPECT_EQ(w.valueLabel(i)->text(), shown.captions[i]) << i;
         EXPECT_EQ(miniView().summaryLabel()->text(),
@@ -78,11 +78,11 @@ TEST_F(ViewsTest, RenderTheRefresh) {
     EXPECT_EQ(elapsed->text(), "６６日３時間７分");
 
     setElapsed(12); // the clock set back: the bar stays hidden until the window is made again
-    w.timer1Tick();
+    session->refresh();
     EXPECT_FALSE(bar->isVisibleTo(&w));
     w.close();
     settle();
-    app->showViewForWindowMode();
+    session->request(WindowKind::Views);
     EXPECT_TRUE(child(&mainView(), "ProgressBar1")->isVisibleTo(&mainView()));
 }
 
@@ -117,7 +117,7 @@ TEST_F(ViewsTest, StartThenClose) {
         EXPECT_EQ(mainView().isVisible(), mode != 1);
         EXPECT_EQ(miniView().isVisible(), mode == 1);
         EXPECT_EQ(mainView().valueLabel(ElapsedCaption)->text(), "０年０ヶ月１０日０時間０分");
-        EXPECT_TRUE(mainView().timer1()->isActive());
+        EXPECT_TRUE(session->ticking());
         EXPECT_EQ(mainView().pos(), QPoint(960, 540));
         EXPECT_EQ(miniView().pos(), QPoint(960, 540));
         mainView().move(10, 20);
@@ -125,7 +125,7 @@ TEST_F(ViewsTest, StartThenClose) {
         if (way == CloseButton)
             view.close();
         else if (way == PremiumWayBack)
-            app->openSettings();
+            session->request(WindowKind::Settings);
         else
             use(view, way == Exit ? "mnuExit" : "mnuSettei");
         settle();
@@ -147,43 +147,41 @@ TEST_F(ViewsTest, TrayVisit) {
     MainWindow& w = mainView();
     for (const char* control : {"Label2_2", "Label1_0", "Command3"})
         QTest::mouseDClick(child(&w, control), Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_TRUE(platform->notifyCalls.empty()) << "controls take their own double clicks";
+    EXPECT_TRUE(platform->trayCalls.empty()) << "controls take their own double clicks";
 
     QTest::mouseDClick(&w, Qt::LeftButton, {}, QPoint(300, 80)); // over the lungs
-    const FakePlatform::NotifyCall added = platform->notifyCalls.at(0);
-    // Size 88, the window, identifier 1, flags 7, callback 0x200, (the icon,) the tip in cp932.
-    const auto window = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(&w));
-    QByteArray expected(
-        "\x58\0\0\0....\x01\0\0\0\x07\0\0\0\0\x02\0\0\x83\x50\x83\x80\x83\x8a\x83\x69\0", 29);
-    expected.replace(4, 4, reinterpret_cast<const char*>(&window), 4).append(55, ' ');
-    EXPECT_EQ(added.data.toBytes().remove(20, 4), expected);
-    EXPECT_FALSE(added.data.hIcon.isNull());
-    for (const std::uint32_t mouse : {0x200u, 0x201u, 0x203u, 0x204u, 0x205u})
-        platform->lastCallback(mouse);
+    const FakePlatform::TrayCall shown = platform->trayCalls.at(0);
+    EXPECT_TRUE(shown.shown && shown.owner == &w);
+    EXPECT_EQ(shown.tip, "ケムリナ");
+    EXPECT_FALSE(shown.icon.isNull());
+    for (const auto reason : {QSystemTrayIcon::Unknown, QSystemTrayIcon::Context,
+                              QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick})
+        platform->lastActivation(reason);
     EXPECT_FALSE(w.isVisible());
-    platform->lastCallback(0x202); // the left button going up
+    platform->lastActivation(QSystemTrayIcon::Trigger); // a left click
     EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(platform->trayCalls.back().shown);
 
     use(w, "mnuMini");
     QTest::mouseDClick(miniView().summaryLabel(), Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_EQ(platform->notifyCalls.back().data.hWnd,
-              reinterpret_cast<std::uintptr_t>(&miniView()));
+    EXPECT_EQ(platform->trayCalls.back().owner, &miniView());
     use(miniView(), "mnuExit"); // closed while in the tray: no icon stays
-    // Two added, three deleted: the main view deletes its absent icon once more.
-    EXPECT_EQ(platform->notifyCalls.size(), 5u);
+    // Two shown, three removed: the main view removes its absent icon once more.
+    EXPECT_EQ(platform->trayCalls.size(), 5u);
+    EXPECT_FALSE(platform->trayCalls.back().shown);
 
     restart(); // without a notification area a hidden view could never come back
     platform->notificationArea = false;
     ASSERT_TRUE(startWith(options()));
     QTest::mouseDClick(&mainView(), Qt::LeftButton, {}, QPoint(300, 80));
     EXPECT_TRUE(mainView().isVisible() && mainView().isMinimized());
-    EXPECT_TRUE(platform->notifyCalls.empty());
+    EXPECT_TRUE(platform->trayCalls.empty());
 }
 
 TEST_F(ViewsTest, CopyAndBoard) {
     ASSERT_TRUE(startWith(options()));
     MainWindow& w = mainView();
-    const QString texts[] = {longReport(app->state()), shortPost(app->state())};
+    const QString texts[] = {longReport(session->state()), shortPost(session->state())};
     const std::pair<ViewWindow*, const char*> copies[] = {
         {&w, "Command3"}, {&w, "Command4"},         {&w, "mnuCopy"},
         {&w, "mnuCopy2"}, {&miniView(), "mnuCopy"}, {&miniView(), "mnuCopy2"}};
@@ -195,7 +193,10 @@ TEST_F(ViewsTest, CopyAndBoard) {
     use(w, "mnuBlog");
     use(miniView(), "mnuBlog");
     platform->openUrlSucceeds = false;
-    app->state().options.blogAddress.clear();
+    Options noBlog = options();
+    noBlog.blogAddress.clear();
+    save(noBlog);
+    session->reloadRecords();
     use(w, "Command2");
     const QString address = "http://kemurina.example.jp/community/";
     EXPECT_EQ(platform->openedUrls, QStringList({address, address, address, "http://"}));
@@ -209,12 +210,12 @@ TEST_F(ViewsTest, SwitchViews) {
     for (const QPoint at : {QPoint(40, 50), QPoint(200, 210)}) {
         mainView().move(at);
         use(mainView(), "mnuMini");
-        EXPECT_EQ(app->state().options.windowMode, 1);
+        EXPECT_EQ(session->state().options.windowMode, 1);
         EXPECT_FALSE(mainView().isVisible());
         EXPECT_TRUE(miniView().isVisible());
         EXPECT_EQ(miniView().pos(), QPoint(40, 50)) << "moved the first time only";
         use(miniView(), "mnuSt");
-        EXPECT_EQ(app->state().options.windowMode, 0);
+        EXPECT_EQ(session->state().options.windowMode, 0);
         EXPECT_TRUE(mainView().isVisible());
         EXPECT_FALSE(miniView().isVisible());
     }

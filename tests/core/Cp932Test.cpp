@@ -1,0 +1,76 @@
+#include "core/Cp932.h"
+
+#include <QCryptographicHash>
+#include <QList>
+#include <gtest/gtest.h>
+
+using namespace kemurina;
+
+namespace {
+
+// Every kind of character the data files and the clipboard carry. The same bytes must come out
+// of every build, whichever converter the system lends.
+TEST(Cp932, EncodesEveryKindAlike) {
+    const struct {
+        const char* kind;
+        QString text;
+        QByteArray bytes;
+    } cases[] = {
+        {"ASCII, backslash and tilde", "A1,\"\\~", "A1,\"\\~"},
+        {"kana", "あケムリナ", "\x82\xa0\x83\x50\x83\x80\x83\x8a\x83\x69"},
+        {"kanji, one from IBM's extension", "卒煙髙", "\x91\xb2\x89\x8c\xfb\xfc"},
+        {"full-width digits and space", "０９　", "\x82\x4f\x82\x58\x81\x40"},
+        {"full-width signs", "！～－￥￠￢∥―円。「・",
+         "\x81\x49\x81\x60\x81\x7c\x81\x8f\x81\x91\x81\xca\x81\x61\x81\x5c\x89\x7e\x81\x42\x81"
+         "\x75\x81\x45"},
+        {"NEC's specials", "①Ⅰ㈱≒∵ⅰ", "\x87\x40\x87\x54\x87\x8a\x81\xe0\x81\xe6\xfa\x40"},
+        {"half-width kana", "ｱﾟ｡", "\xb1\xdf\xa1"},
+        {"user-defined area", QString(QChar(0xE000)), "\xf0\x40"},
+        {"what code page 932 cannot hold", "¥—〜−€é😀", "???????"},
+        {"a lone surrogate", QString(QChar(0xD800)), "?"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(encodeCp932(c.text).toHex(' ').toStdString(), c.bytes.toHex(' ').toStdString())
+            << c.kind;
+        const bool holdable = !c.bytes.contains('?');
+        if (holdable) {
+            EXPECT_EQ(decodeCp932(c.bytes), c.text) << c.kind;
+        }
+        for (const char32_t codePoint : c.text.toUcs4())
+            EXPECT_EQ(roundTripsInCp932(codePoint), holdable) << c.kind;
+    }
+}
+
+TEST(Cp932, RefusesWhatIsNoText) {
+    // NEC's and IBM's copies of one character both read as it.
+    EXPECT_EQ(decodeCp932("\xee\xf9\xfa\x54\x81\xca"), QString("￢￢￢"));
+    for (const QByteArray bytes : {"\x80", "\xa0", "\xfd", "\xfe", "\xff", "a\x81", "\x81\x7f",
+                                   "\xeb\x40", "\x85\x40", "\x81\x20"})
+        EXPECT_EQ(decodeCp932(bytes), std::nullopt) << bytes.toHex().constData();
+}
+
+// All single bytes, every lead byte with every trail byte and every code point of the basic
+// plane, each in a line of a listing whose digest is fixed: a difference anywhere between two
+// systems' converters changes it.
+TEST(Cp932, WholeTableAlike) {
+    QCryptographicHash decoded(QCryptographicHash::Sha256);
+    for (int lead = 0; lead < 0x100; ++lead) {
+        for (int trail = -1; trail < 0x100; ++trail) {
+            QByteArray bytes(1, static_cast<char>(lead));
+            if (trail >= 0)
+                bytes.append(static_cast<char>(trail));
+            decoded.addData(decodeCp932(bytes).value_or("!").toUtf8() + '\n');
+        }
+    }
+    QCryptographicHash encoded(QCryptographicHash::Sha256);
+    for (char32_t c = 0; c < 0x10000; ++c) {
+        if (c < 0xD800 || c > 0xDFFF)
+            encoded.addData(encodeCp932(QString::fromUcs4(&c, 1)) + '\n');
+    }
+    EXPECT_EQ(decoded.result().toHex().toStdString(),
+              "4bf7e8e8543e07351ee2b3dfec69e9cc2917a246b85e155b9ba00ae4232d5028");
+    EXPECT_EQ(encoded.result().toHex().toStdString(),
+              "67cedd94e7a8e44a5f75a36117d5ba07dd0fe91eedc1184c4b3c8cf8cad86ea0");
+}
+
+} // namespace
