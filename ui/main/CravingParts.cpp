@@ -38,7 +38,8 @@ double fraction(const ChartBar& bar, const BarChart& chart) {
 } // namespace
 
 BreathingGuide::BreathingGuide(QWidget* parent)
-    : QWidget(parent), m_breath(new QSequentialAnimationGroup(this)), m_colour(Qt::darkCyan) {
+    : QWidget(parent), m_breath(new QSequentialAnimationGroup(this)), m_circle(Qt::darkBlue),
+      m_word(Qt::white) {
     setObjectName(QStringLiteral("BreathingGuide"));
     setAccessibleRole(this, QAccessible::Animation);
     setAccessibleName(QStringLiteral("呼吸のガイド"));
@@ -62,8 +63,9 @@ bool BreathingGuide::moving() const {
     return m_breath->state() == QAbstractAnimation::Running;
 }
 
-void BreathingGuide::setColour(const QColor& colour) {
-    m_colour = colour;
+void BreathingGuide::setColours(const QColor& circle, const QColor& word) {
+    m_circle = circle;
+    m_word = word;
     update();
 }
 
@@ -87,21 +89,21 @@ void BreathingGuide::paintEvent(QPaintEvent*) {
     const qreal largest = std::min(width(), height()) / 2.0 - 2;
     const qreal radius = largest * (kSmallest + (1 - kSmallest) * m_fullness);
     const QPointF centre = QRectF(rect()).center();
-    QColor faint = m_colour;
+    QColor faint = m_circle;
     faint.setAlphaF(0.25);
     p.setPen(QPen(faint, 2));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, largest, largest);
     p.setPen(Qt::NoPen);
-    p.setBrush(m_colour);
+    p.setBrush(m_circle);
     p.drawEllipse(centre, radius, radius);
-    p.setPen(Qt::white);
+    p.setPen(m_word);
     p.drawText(rect(), Qt::AlignCenter,
                breathingIn() ? QStringLiteral("吸って") : QStringLiteral("吐いて"));
 }
 
 BarChartView::BarChartView(QWidget* parent)
-    : QWidget(parent), m_bar(Qt::darkBlue), m_text(Qt::black) {
+    : QWidget(parent), m_ground(Qt::darkBlue), m_ink(Qt::white) {
     setAccessibleRole(this, QAccessible::Chart);
     // Reached with Tab, so that a screen reader says the summary in turn.
     setFocusPolicy(Qt::TabFocus);
@@ -117,9 +119,9 @@ void BarChartView::setChart(const BarChart& chart) {
     update();
 }
 
-void BarChartView::setColours(const QColor& bar, const QColor& text) {
-    m_bar = bar;
-    m_text = text;
+void BarChartView::setColours(const QColor& ground, const QColor& ink) {
+    m_ground = ground;
+    m_ink = ink;
     update();
 }
 
@@ -134,8 +136,8 @@ QSize BarChartView::sizeHint() const {
 
 void BarChartView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), palette().base());
-    p.setPen(m_text);
+    p.fillRect(rect(), m_ground);
+    p.setPen(m_ink);
     const QFontMetrics fm = fontMetrics();
     QFont bold = font();
     bold.setBold(true);
@@ -168,7 +170,7 @@ void BarChartView::paintColumns(QPainter& p, const QRect& area) {
     if (!valuesOnBars && tallest->value > 0) {
         const int y = base - static_cast<int>((base - top) * fraction(*tallest, m_chart));
         p.save();
-        p.setPen(QPen(m_text, 1, Qt::DotLine));
+        p.setPen(QPen(m_ink, 1, Qt::DotLine));
         p.drawLine(area.left(), y, area.right(), y);
         p.restore();
         p.drawText(QRect(area.left(), y - fm.height(), area.width(), fm.height()),
@@ -178,7 +180,7 @@ void BarChartView::paintColumns(QPainter& p, const QRect& area) {
         const ChartBar& bar = m_chart.bars[static_cast<std::size_t>(i)];
         const qreal x = area.left() + slot * i;
         const qreal height = (base - top) * fraction(bar, m_chart);
-        p.fillRect(QRectF(x + slot * 0.15, base - height, slot * 0.7, height), m_bar);
+        p.fillRect(QRectF(x + slot * 0.15, base - height, slot * 0.7, height), m_ink);
         if (valuesOnBars && bar.value > 0)
             p.drawText(QRectF(x, base - height - fm.height(), slot, fm.height()), Qt::AlignCenter,
                        bar.valueText);
@@ -226,7 +228,7 @@ void BarChartView::paintRows(QPainter& p, const QRect& area) {
         const int length = static_cast<int>(room * fraction(bar, m_chart));
         p.drawText(QRect(area.left(), y, labelWidth, row), Qt::AlignRight | Qt::AlignVCenter,
                    bar.label);
-        p.fillRect(QRect(barLeft, y + kRowHeightPadding / 2, length, fm.height()), m_bar);
+        p.fillRect(QRect(barLeft, y + kRowHeightPadding / 2, length, fm.height()), m_ink);
         p.drawText(QRect(barLeft + length + kGap, y, valueWidth + kGap, row),
                    Qt::AlignLeft | Qt::AlignVCenter, bar.valueText);
         y += row;

@@ -21,7 +21,7 @@ class BreathingGuide final : public QWidget {
     void setFullness(qreal fullness);
     bool breathingIn() const;
     bool moving() const;
-    void setColour(const QColor& colour);
+    void setColours(const QColor& circle, const QColor& word);
 
     QSize sizeHint() const override;
 
@@ -33,7 +33,8 @@ class BreathingGuide final : public QWidget {
   private:
     QSequentialAnimationGroup* m_breath;
     qreal m_fullness = 0;
-    QColor m_colour;
+    QColor m_circle;
+    QColor m_word;
 };
 
 // One bar chart of the pattern page, drawn from plain values; a screen reader hears its title
@@ -45,7 +46,8 @@ class BarChartView final : public QWidget {
 
     void setChart(const BarChart& chart);
     const BarChart& chart() const { return m_chart; }
-    void setColours(const QColor& bar, const QColor& text);
+    // The user's pair of colours: the ground, and the bars and words on it.
+    void setColours(const QColor& ground, const QColor& ink);
 
     QSize sizeHint() const override;
 
@@ -58,8 +60,8 @@ class BarChartView final : public QWidget {
     void paintRows(QPainter& p, const QRect& area);
 
     BarChart m_chart;
-    QColor m_bar;
-    QColor m_text;
+    QColor m_ground;
+    QColor m_ink;
 };
 
 } // namespace kemurina

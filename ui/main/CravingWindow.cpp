@@ -27,7 +27,7 @@ constexpr int kCountdownPointSize = 28;
 constexpr int kTriggerColumns = 3;
 constexpr int kDefaultStrength = 3;
 constexpr int kWidth = 660;
-constexpr int kHeight = 640;
+constexpr int kHeight = 560;
 
 QLabel* wrappedLabel(const QString& text, QWidget* parent, const char* name = nullptr) {
     auto* label = new QLabel(text, parent);
@@ -273,10 +273,10 @@ QWidget* CravingWindow::buildPatternPage() {
     return page;
 }
 
-void CravingWindow::setColours(const QColor& bar, const QColor& text) {
-    m_guide->setColour(bar);
+void CravingWindow::setColours(const QColor& ground, const QColor& ink) {
+    m_guide->setColours(ground, ink);
     for (BarChartView* chart : m_charts)
-        chart->setColours(bar, text);
+        chart->setColours(ground, ink);
 }
 
 void CravingWindow::showPatterns(const CravingPattern& currentAttempt,

@@ -29,8 +29,8 @@ class CravingWindow final : public QWidget {
     // cameAt: the minute the urge came; suggestionDraw (0..99) picks the first suggestion.
     CravingWindow(const DateTimeParts& cameAt, int suggestionDraw);
 
-    // The colours of the main view's values, which the bars take.
-    void setColours(const QColor& bar, const QColor& text);
+    // The colours of the main view's values: the charts' ground, and their bars and words.
+    void setColours(const QColor& ground, const QColor& ink);
     void showPatterns(const CravingPattern& currentAttempt, const CravingPattern& allTime);
     // The answer to cravingLogged: saved (the form is done) or why not (the form stays).
     void showSaveResult(CravingSave result, const QString& message);
