@@ -20,6 +20,7 @@ constexpr char kQuitProfileFile[] = "initial.ini";
 constexpr char kOptionsFile[] = "option.ini";
 constexpr char kHistoryFile[] = "history.ini";
 constexpr char kCravingsFile[] = "cravings.ini";
+constexpr char kMilestoneFile[] = "milestone.ini";
 // Far above any line this program writes; a bigger file is not one of ours.
 constexpr qint64 kMaxFileBytes = 64 * 1024;
 // Tens of thousands of attempts.
@@ -30,6 +31,7 @@ constexpr int kQuitProfileFields = 8;
 constexpr int kOptionsFields = 15;
 constexpr int kHistoryFields = 13;
 constexpr int kCravingFields = 9;
+constexpr int kMilestoneFields = 6;
 
 struct Field {
     QString text;
@@ -378,6 +380,24 @@ std::optional<Options> parseOptionsLine(QByteArrayView fileBytes) {
     return o;
 }
 
+QByteArray formatMilestoneLine(const MilestoneRecord& r) {
+    QStringList f;
+    for (const std::int32_t v : {r.lastTold.year, r.lastTold.month, r.lastTold.day, r.lastTold.hour,
+                                 r.lastTold.minute, std::int32_t{r.notify}})
+        f << QString::number(v);
+    return finishLine(f);
+}
+
+std::optional<MilestoneRecord> parseMilestoneLine(QByteArrayView fileBytes) {
+    const auto v = readIntegers(fileBytes, kMilestoneFields);
+    if (!v || ((*v)[5] != 0 && (*v)[5] != 1))
+        return std::nullopt;
+    const MilestoneRecord r{{(*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4]}, (*v)[5] == 1};
+    if (!isCalendarMoment(r.lastTold))
+        return std::nullopt;
+    return r;
+}
+
 History parseHistory(QByteArrayView fileBytes) {
     return {parseLines<HistoryLine>(fileBytes, parseAttempt)};
 }
@@ -447,6 +467,10 @@ QString DataStore::cravingsPath() const {
     return QDir(dataDir()).filePath(QString::fromLatin1(kCravingsFile));
 }
 
+QString DataStore::milestonePath() const {
+    return QDir(dataDir()).filePath(QString::fromLatin1(kMilestoneFile));
+}
+
 bool DataStore::ensureDataDir() const {
     return QDir().mkpath(dataDir());
 }
@@ -467,6 +491,10 @@ LoadResult<CravingLog> DataStore::loadCravings() const {
     return loadLineFile<CravingLog>(cravingsPath(), kMaxCravingsBytes, parseCravings);
 }
 
+LoadResult<MilestoneRecord> DataStore::loadMilestoneRecord(const DateTimeParts& now) const {
+    return loadRecord(milestonePath(), MilestoneRecord{now}, parseMilestoneLine);
+}
+
 bool DataStore::saveQuitProfile(const QuitProfile& profile) const {
     return writeAtomically(dataDir(), quitProfilePath(), formatQuitProfileLine(profile));
 }
@@ -481,6 +509,10 @@ bool DataStore::saveHistory(const History& history) const {
 
 bool DataStore::saveCravings(const CravingLog& log) const {
     return writeAtomically(dataDir(), cravingsPath(), formatCravings(log));
+}
+
+bool DataStore::saveMilestoneRecord(const MilestoneRecord& record) const {
+    return writeAtomically(dataDir(), milestonePath(), formatMilestoneLine(record));
 }
 
 } // namespace kemurina

@@ -16,6 +16,11 @@ QByteArray formatOptionsLine(const Options& options);
 std::optional<QuitProfile> parseQuitProfileLine(QByteArrayView fileBytes);
 std::optional<Options> parseOptionsLine(QByteArrayView fileBytes);
 
+// milestone.ini: the moment last told (year, month, day, hour, minute), then 1 or 0 for
+// whether milestones are told at all.
+QByteArray formatMilestoneLine(const MilestoneRecord& record);
+std::optional<MilestoneRecord> parseMilestoneLine(QByteArrayView fileBytes);
+
 // history.ini: one attempt a line in the same conventions, start and end moment, then
 // cigarettesPerDay, packPrice and cigaretteLength. Lines may end in LF alone; empty lines
 // hold nothing and are dropped. A rewrite gives every line back as it was read.
@@ -61,6 +66,7 @@ class DataStore {
     QString optionsPath() const;
     QString historyPath() const;
     QString cravingsPath() const;
+    QString milestonePath() const;
 
     bool ensureDataDir() const;
 
@@ -72,6 +78,8 @@ class DataStore {
     LoadResult<History> loadHistory() const;
     // The same for the log of urges.
     LoadResult<CravingLog> loadCravings() const;
+    // Anything but a readable file gives a record told up to now, with notices on.
+    LoadResult<MilestoneRecord> loadMilestoneRecord(const DateTimeParts& now) const;
 
     // Atomic: the old file stays whole unless the new one was written completely.
     // Returns false when nothing was saved.
@@ -79,6 +87,7 @@ class DataStore {
     bool saveOptions(const Options& options) const;
     bool saveHistory(const History& history) const;
     bool saveCravings(const CravingLog& log) const;
+    bool saveMilestoneRecord(const MilestoneRecord& record) const;
 
   private:
     QString m_appDir;

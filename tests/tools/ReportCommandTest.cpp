@@ -58,10 +58,10 @@ TEST_F(ReportTool, TheEngineTextsAndJson) {
     const QByteArray out = run({"--json"}).out;
     const QJsonObject o = QJsonDocument::fromJson(out).object();
     EXPECT_EQ(o.keys().join(' '),
-              "captions cigarettesNotSmoked comparisonObject cravings elapsed health history lifeMinutes "
-              "longReport lungColour metres milestones miniSummary moneySaved now profile "
-              "quitMoment schema shortPost shortSummary taxShare theme totalLengthMm "
-              "totalMinutes version wholeDays");
+              "captions cigarettesNotSmoked comparisonObject cravings elapsed health history "
+              "lifeMinutes longReport lungColour metres milestones miniSummary moneySaved "
+              "nextMilestone now profile quitMoment schema shortPost shortSummary taxShare theme "
+              "totalLengthMm totalMinutes version wholeDays");
     EXPECT_TRUE(out.contains("\"status\": \"" + s.display.captions[StatusCaption].toUtf8()))
         << "text as UTF-8, not escaped";
     EXPECT_EQ(o["captions"]["elapsed"].toString(), s.display.captions[ElapsedCaption]);
@@ -72,6 +72,8 @@ TEST_F(ReportTool, TheEngineTextsAndJson) {
     EXPECT_EQ(o["history"]["attempts"][0]["start"].toString(), "2010-09-01T00:00");
     EXPECT_EQ(o["history"]["attempts"][0]["profile"]["packPrice"].toInt(), 300);
     EXPECT_EQ(o["history"]["totals"]["minutes"].toInt(), 6480 + 4565);
+    EXPECT_EQ(o["nextMilestone"]["moment"].toString(), "2010-10-05T00:00"); // 兵長 to 伍長
+    EXPECT_EQ(o["nextMilestone"]["kind"].toString(), "status");
     const QJsonValue c = o["cravings"];
     EXPECT_EQ(c["entries"][1]["note"].toString(), "a,b");
     EXPECT_EQ(c["entries"][1]["trigger"].toString(), "朝");

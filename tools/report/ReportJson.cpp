@@ -2,6 +2,7 @@
 
 #include "content/ComparisonObjects.h"
 #include "core/Cravings.h"
+#include "core/Milestones.h"
 #include "core/Recovery.h"
 #include "core/Reports.h"
 
@@ -164,6 +165,21 @@ QJsonObject cravingsJson(const LoadResult<CravingLog>& log, const DateTimeParts&
     return o;
 }
 
+// By MilestoneKind.
+constexpr std::array<const char*, 4> kMilestoneKindKeys = {"recovery", "anniversary", "picture",
+                                                           "status"};
+
+QJsonValue nextMilestoneJson(const AppState& s, const DateTimeParts& now) {
+    const auto next = nextMilestone(s.profile, s.options.statusTheme, now);
+    if (!next)
+        return QJsonValue::Null;
+    return QJsonObject{{"kind", kMilestoneKindKeys.at(static_cast<std::size_t>(next->kind))},
+                       {"moment", isoMinute(next->moment)},
+                       {"totalMinutes", qint64(next->minutes)},
+                       {"title", next->title},
+                       {"text", next->sentence}};
+}
+
 } // namespace
 
 QString withLineBreaks(QString text, LineBreaks breaks) {
@@ -195,6 +211,7 @@ QJsonObject reportJson(const AppState& s, const LoadResult<History>& history,
         {"comparisonObject", pickComparison(m.totalLengthMm)},
         {"lungColour", lungJson(s.display.lungColour)},
         {"milestones", milestonesJson(s.display.milestones)},
+        {"nextMilestone", nextMilestoneJson(s, now)},
         {"shortSummary", s.shortSummary},
         {"miniSummary", withLineBreaks(s.display.miniSummary, breaks)},
         {"longReport", withLineBreaks(longReport(s), breaks)},

@@ -36,6 +36,7 @@ AppController::AppController(Session& session, Platform& platform)
     : m_session(session), m_context{session, platform, registerResourcesAndLoadIcon()} {
     connect(&session, &Session::windowRequested, this, &AppController::open);
     connect(&session, &Session::viewSwitched, this, &AppController::switchView);
+    platform.whenStartedAgain([this] { bringBack(); });
 }
 
 AppController::~AppController() {
@@ -166,9 +167,7 @@ void AppController::viewUnloaded(ViewWindow* view) {
 bool AppController::raiseOpen(QWidget* window) {
     if (window == nullptr || !window->isVisible())
         return false;
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->raise();
-    window->activateWindow();
+    bringToFront(window, m_context.platform.windowPlacementKnown());
     return true;
 }
 
@@ -210,6 +209,19 @@ QWidget* AppController::makeCravingWindow() {
     connect(window, &CravingWindow::recordWindowRequested, this,
             [this] { open(WindowKind::Record); });
     return window;
+}
+
+void AppController::bringBack() {
+    ViewWindow* view = m_session.state().options.windowMode == 1 ? static_cast<ViewWindow*>(m_mini)
+                                                                 : static_cast<ViewWindow*>(m_main);
+    if (view != nullptr) {
+        view->bringBack();
+        return;
+    }
+    for (const QPointer<QWidget>& dialog : dialogs()) {
+        if (dialog && dialog->isVisible())
+            bringToFront(dialog, m_context.platform.windowPlacementKnown());
+    }
 }
 
 std::array<QPointer<QWidget>, 8> AppController::dialogs() const {

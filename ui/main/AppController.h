@@ -34,6 +34,9 @@ class AppController final : public QObject {
     QWidget* recordWindow() const { return m_record; }
     QWidget* cravingWindow() const { return m_craving; }
 
+    // A later start found this one running: the view in use comes back, or the dialog open.
+    void bringBack();
+
   private:
     void open(WindowKind kind);
     void openViews(View shown);
@@ -44,7 +47,7 @@ class AppController final : public QObject {
     void openCraving();
     QWidget* makeCravingWindow();
     // Brings an open window to the front; false when there is none to bring.
-    static bool raiseOpen(QWidget* window);
+    bool raiseOpen(QWidget* window);
     // Shows the dialog in slot, made first when there is none. Dialogs are deleted when
     // closed; the process ends when no window is left.
     template <typename Make> void openDialog(QPointer<QWidget>& slot, Make make);
