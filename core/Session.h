@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "core/CravingView.h"
 #include "core/DataFiles.h"
 #include "core/History.h"
 #include "core/MilestoneWatch.h"
@@ -27,6 +28,7 @@ enum class WindowKind {
     Help,
     Record,
     NoticeSettings, // the notices of milestones and the start at login
+    Craving,        // the urge window
 };
 
 // The two views of the figures.
@@ -116,6 +118,14 @@ class Session final : public QObject {
     void reloadHistory();
     RestartResult restartAttempt();
 
+    // The urge window: cravings.ini read again; the first suggestion's draw (0 to 99); an urge
+    // appended and the whole file saved, or why not.
+    void reloadCravings();
+    int drawSuggestion() { return m_random->drawPercent(); }
+    CravingSave logCraving(const Craving& craving);
+    // For the current attempt and for all time, at now.
+    std::array<CravingPattern, 2> cravingPatterns() const;
+
     void request(WindowKind kind) { emit windowRequested(kind); }
 
     // Whether milestones are told; the choice is kept in milestone.ini (false: not saved,
@@ -129,6 +139,7 @@ class Session final : public QObject {
     // overMainView: the mini view is used for the first time and takes the main view's place.
     void viewSwitched(View shown, bool overMainView);
     void historyChanged();
+    void cravingsChanged();
     void windowRequested(WindowKind kind);
     // Milestones were crossed: at the first refresh of the run those since the program last
     // ran, then those of each refresh, at most one notice each time.

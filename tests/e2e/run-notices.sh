@@ -33,8 +33,8 @@ trap cleanup EXIT
 trap 'fail "$BASH_COMMAND (line $LINENO)"' ERR
 
 e2e_name=notices
-# shellcheck source=tests/e2e/common.sh
-source "$root/tests/e2e/common.sh"
+# shellcheck source=tests/e2e/helpers.sh
+source "$root/tests/e2e/helpers.sh"
 
 cmake --build "$build" --target kemurina >/dev/null
 program=$build/app/kemurina

@@ -8,10 +8,12 @@
 #include "ui/dialogs/SettingsWindow.h"
 #include "ui/dialogs/SetupWindow.h"
 #include "ui/dialogs/StartConfirmationWindow.h"
+#include "ui/main/CravingWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MiniWindow.h"
 #include "ui/main/Pictures.h"
 #include "ui/main/RecordWindow.h"
+#include "ui/main/ViewParts.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -87,6 +89,8 @@ void AppController::open(WindowKind kind) {
         return openRecord();
     case WindowKind::NoticeSettings:
         return openDialog(m_noticeSettings, [&c] { return new NoticeSettingsWindow(c); });
+    case WindowKind::Craving:
+        return openCraving();
     }
 }
 
@@ -135,7 +139,7 @@ void AppController::switchView(View shown, bool overMainView) {
         m_mini->hide();
         return;
     }
-    if (overMainView)
+    if (overMainView && m_context.platform.windowPlacementKnown())
         m_mini->move(m_main->pos());
     m_main->hide();
     m_mini->show();
@@ -164,13 +168,51 @@ void AppController::viewUnloaded(ViewWindow* view) {
     quitWhenNoWindowLeft();
 }
 
+bool AppController::raiseOpen(QWidget* window) {
+    if (window == nullptr || !window->isVisible())
+        return false;
+    bringToFront(window, m_context.platform.windowPlacementKnown());
+    return true;
+}
+
 void AppController::openRecord() {
-    if (m_record && m_record->isVisible()) {
-        bringToFront(m_record, m_context.platform.windowPlacementKnown());
+    if (raiseOpen(m_record))
         return;
-    }
     m_session.reloadHistory();
     openDialog(m_record, [this] { return new RecordWindow(m_context); });
+}
+
+void AppController::openCraving() {
+    if (raiseOpen(m_craving))
+        return;
+    m_session.reloadCravings();
+    openDialog(m_craving, [this] { return makeCravingWindow(); });
+}
+
+// The urge window knows plain values only: it is given the session's patterns whenever they
+// may have changed, and its requests are carried to the session.
+QWidget* AppController::makeCravingWindow() {
+    auto* window = new CravingWindow(m_session.now(), m_session.drawSuggestion());
+    const Options& o = m_session.state().options;
+    window->setColours(toQColor(o.backColor), toQColor(o.textColor));
+    const auto render = [this, window] {
+        const auto patterns = m_session.cravingPatterns();
+        window->showPatterns(patterns[0], patterns[1]);
+    };
+    render();
+    for (const auto changed :
+         {&Session::cravingsChanged, &Session::refreshed, &Session::historyChanged})
+        connect(&m_session, changed, window, render);
+    connect(window, &CravingWindow::cravingLogged, window, [this, window](const Craving& c) {
+        const CravingSave saved = m_session.logCraving(c);
+        const std::int64_t riddenOut = cravingStats(m_session.state().cravings.record, {},
+                                                    m_session.now(), CravingScope::AllTime)
+                                           .riddenOut;
+        window->showSaveResult(saved, cravingSaveMessage(saved, c, riddenOut));
+    });
+    connect(window, &CravingWindow::recordWindowRequested, this,
+            [this] { open(WindowKind::Record); });
+    return window;
 }
 
 void AppController::bringBack() {
@@ -186,9 +228,9 @@ void AppController::bringBack() {
     }
 }
 
-std::array<QPointer<QWidget>, 8> AppController::dialogs() const {
+std::array<QPointer<QWidget>, 9> AppController::dialogs() const {
     return {m_setup, m_settings, m_confirmation, m_seasonal,
-            m_help,  m_premium,  m_record,       m_noticeSettings};
+            m_help,  m_premium,  m_record,       m_noticeSettings, m_craving};
 }
 
 void AppController::tellMilestones(const QString& title, const QString& body) {

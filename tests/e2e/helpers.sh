@@ -1,5 +1,4 @@
-# What the end-to-end scripts share. Before sourcing: $e2e_name (the log prefix) and
-# $artifacts (where screenshots go).
+# What the end-to-end runs share; sourced after $e2e_name and $artifacts are set.
 
 log() { printf '[%s %3ds] %s\n' "$e2e_name" "$SECONDS" "$*"; }
 shot() { import -window root "png:$artifacts/$1.png" 2>/dev/null || true; }
