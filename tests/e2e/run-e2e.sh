@@ -199,7 +199,7 @@ log "the record window from the popup menu"
 click "$main" "${surface[@]}" 3
 wait_until 5 popup_open || fail "no popup menu on a right click on the main window"
 shot 06-popup
-xdotool key Up Up Up Return # 卒煙の記録を見る, before お知らせと自動起動の設定 and 吸いたい！
+xdotool key Down Down Down Down Down Down Down Down Down Return # 卒煙の記録を見る, first after the eight items
 wait_until 10 shows window_titled "$record_title" || fail "卒煙の記録を見る did not open the record window"
 shot 09-record
 xdotool windowactivate --sync "$(window_titled "$record_title")" key Escape
