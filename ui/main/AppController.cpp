@@ -228,10 +228,8 @@ void AppController::bringBack() {
         view->bringBack();
         return;
     }
-    for (const QPointer<QWidget>& dialog : dialogs()) {
-        if (dialog && dialog->isVisible())
-            bringToFront(dialog, m_context.platform.windowPlacementKnown());
-    }
+    for (const QPointer<QWidget>& dialog : dialogs())
+        raiseOpen(dialog);
 }
 
 std::array<QPointer<QWidget>, 9> AppController::dialogs() const {
