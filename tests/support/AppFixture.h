@@ -58,7 +58,7 @@ class AppTest : public ::testing::Test {
     static Options options(int windowMode = 2) {
         Options o;
         o.setupDone = 1;
-        o.windowMode = windowMode;
+        o.windowMode = WindowMode{windowMode};
         std::tie(o.mainLeft, o.mainTop, o.miniLeft, o.miniTop) = std::tuple(1500, 3000, 4500, 6000);
         return o;
     }

@@ -70,7 +70,8 @@ void AppController::open(WindowKind kind) {
     case WindowKind::SeasonalGreeting:
         return openDialog(m_seasonal, [&c] { return new SeasonalWindow(c); });
     case WindowKind::Views:
-        return openViews(m_session.state().options.windowMode == 1 ? View::Mini : View::Main);
+        return openViews(m_session.state().options.windowMode == WindowMode::Mini ? View::Mini
+                                                                                  : View::Main);
     case WindowKind::MainView:
         return openViews(View::Main);
     case WindowKind::Settings:
