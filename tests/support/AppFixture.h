@@ -87,12 +87,6 @@ class AppTest : public ::testing::Test {
         return nullptr;
     }
 
-    static int windowsNamed(const char* name) {
-        const QWidgetList all = QApplication::topLevelWidgets();
-        return std::count_if(all.begin(), all.end(),
-                             [&](QWidget* w) { return w->objectName() == QLatin1String(name); });
-    }
-
     template <typename T = QWidget> static T* child(QWidget* window, const char* name) {
         T* found = window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
         EXPECT_NE(found, nullptr) << "no " << name;

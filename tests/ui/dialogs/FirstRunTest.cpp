@@ -55,7 +55,7 @@ TEST_F(FirstRunTest, AnotherInstanceEnds) {
     ASSERT_TRUE(app->start());
     EXPECT_EQ(platform->messages, QStringList{"プログラムは既に起動されています。"});
     settle();
-    EXPECT_EQ(windowsNamed("Form3"), 0);
+    EXPECT_EQ(shown("Form3"), nullptr);
 }
 
 TEST_F(FirstRunTest, SetupDeclineAndStart) {
@@ -65,7 +65,7 @@ TEST_F(FirstRunTest, SetupDeclineAndStart) {
     for (const char* button : {"Command2_0", "Command2_1"}) {
         QTest::keyClick(child(shown("Form4"), button), Qt::Key_Return); // a click, not the start
         settle();
-        EXPECT_EQ(windowsNamed("Form4"), 0) << button;
+        EXPECT_EQ(shown("Form4"), nullptr) << button;
         session->request(WindowKind::StartConfirmation);
     }
     EXPECT_TRUE(nothingWritten());
