@@ -68,6 +68,14 @@ struct Options {
     friend bool operator==(const Options&, const Options&) = default;
 };
 
+// Up to which moment the milestones have been told, and whether to tell them (milestone.ini).
+struct MilestoneRecord {
+    DateTimeParts lastTold;
+    bool notify = true;
+
+    friend bool operator==(const MilestoneRecord&, const MilestoneRecord&) = default;
+};
+
 // Red, green and blue of a Windows colour value (red in the low byte).
 struct Rgb {
     int red = 0;

@@ -123,6 +123,14 @@ void moveToTwips(QWidget* window, std::int32_t left, std::int32_t top) {
     window->move(left / kTwipsPerPixel, top / kTwipsPerPixel);
 }
 
+void bringToFront(QWidget* window, bool placementKnown) {
+    if (!placementKnown)
+        window->hide();
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
+}
+
 void centreOnScreen(QWidget* window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = window->frameGeometry();

@@ -61,6 +61,9 @@ TwipsPoint windowTwips(const QWidget* window);
 void moveToTwips(QWidget* window, std::int32_t left, std::int32_t top);
 
 void centreOnScreen(QWidget* window);
+// Out of the minimised state, on top and active. Where the window system tells nothing of
+// the window (placementKnown false) it is shown anew, the one way back there.
+void bringToFront(QWidget* window, bool placementKnown);
 
 // "ＭＳ ゴシック", falling back to the Japanese gothic faces found on other systems.
 void useGothicFont(QWidget* widget, qreal pointSize);

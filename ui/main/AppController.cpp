@@ -34,6 +34,7 @@ AppController::AppController(Session& session, Platform& platform)
     : m_session(session), m_context{session, platform, registerResourcesAndLoadIcon()} {
     connect(&session, &Session::windowRequested, this, &AppController::open);
     connect(&session, &Session::viewSwitched, this, &AppController::switchView);
+    platform.whenStartedAgain([this] { bringBack(); });
 }
 
 AppController::~AppController() {
@@ -162,13 +163,25 @@ void AppController::viewUnloaded(ViewWindow* view) {
 
 void AppController::openRecord() {
     if (m_record && m_record->isVisible()) {
-        m_record->setWindowState(m_record->windowState() & ~Qt::WindowMinimized);
-        m_record->raise();
-        m_record->activateWindow();
+        bringToFront(m_record, m_context.platform.windowPlacementKnown());
         return;
     }
     m_session.reloadHistory();
     openDialog(m_record, [this] { return new RecordWindow(m_context); });
+}
+
+void AppController::bringBack() {
+    ViewWindow* view = m_session.state().options.windowMode == WindowMode::Mini
+                           ? static_cast<ViewWindow*>(m_mini)
+                           : static_cast<ViewWindow*>(m_main);
+    if (view != nullptr) {
+        view->bringBack();
+        return;
+    }
+    for (const QPointer<QWidget>& dialog : dialogs()) {
+        if (dialog && dialog->isVisible())
+            bringToFront(dialog, m_context.platform.windowPlacementKnown());
+    }
 }
 
 std::array<QPointer<QWidget>, 7> AppController::dialogs() const {

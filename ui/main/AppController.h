@@ -33,6 +33,9 @@ class AppController final : public QObject {
     MiniWindow* miniView() const { return m_mini; }
     QWidget* recordWindow() const { return m_record; }
 
+    // A later start found this one running: the view in use comes back, or the dialog open.
+    void bringBack();
+
   private:
     void open(WindowKind kind);
     void openViews(View shown);

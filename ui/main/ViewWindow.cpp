@@ -131,6 +131,7 @@ void ViewWindow::sendToTray() {
         return;
     }
     hide();
+    m_inTray = true;
     QPointer<ViewWindow> self(this);
     m_context.platform.showTrayIcon(this, m_context.programIcon, QStringLiteral("ケムリナ"),
                                     [self](QSystemTrayIcon::ActivationReason reason) {
@@ -146,7 +147,14 @@ void ViewWindow::onTrayActivated(QSystemTrayIcon::ActivationReason reason) {
     removeTrayIcon();
 }
 
+void ViewWindow::bringBack() {
+    if (m_inTray)
+        onTrayActivated(QSystemTrayIcon::Trigger);
+    bringToFront(this, m_context.platform.windowPlacementKnown());
+}
+
 void ViewWindow::removeTrayIcon() {
+    m_inTray = false;
     m_context.platform.removeTrayIcon(this);
 }
 

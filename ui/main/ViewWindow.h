@@ -43,6 +43,8 @@ class ViewWindow : public QWidget {
 
     // Hide and put the icon in the notification area; the icon's left click brings it back.
     void sendToTray();
+    // Back from the notification area or from minimised, on top and active.
+    void bringBack();
 
     void run(ViewAction action);
 
@@ -71,6 +73,7 @@ class ViewWindow : public QWidget {
 
     View m_view;
     QMenu* m_popup = nullptr;
+    bool m_inTray = false;
     bool m_unloading = false;
 };
 

@@ -178,6 +178,30 @@ TEST_F(ViewsTest, TrayVisit) {
     EXPECT_TRUE(platform->trayCalls.empty());
 }
 
+TEST_F(ViewsTest, LaterStartBringsBackTheViewInUse) {
+    ASSERT_TRUE(startWith(options()));
+    QTest::mouseDClick(&mainView(), Qt::LeftButton, {}, QPoint(300, 80));
+    platform->startedAgain();
+    EXPECT_TRUE(mainView().isVisible());
+    EXPECT_FALSE(platform->trayCalls.back().shown);
+    mainView().showMinimized(); // where there is no notification area
+    platform->startedAgain();
+    EXPECT_TRUE(mainView().isVisible() && !mainView().isMinimized());
+
+    use(mainView(), "mnuMini");
+    QTest::mouseDClick(miniView().summaryLabel(), Qt::LeftButton, {}, QPoint(20, 20));
+    platform->startedAgain();
+    EXPECT_TRUE(miniView().isVisible() && !mainView().isVisible());
+
+    use(miniView(), "mnuSettei"); // the views are closed: the settings window comes back
+    settle();
+    QWidget* settings = shown("Form2");
+    ASSERT_NE(settings, nullptr);
+    settings->showMinimized();
+    platform->startedAgain();
+    EXPECT_TRUE(settings->isVisible() && !settings->isMinimized());
+}
+
 TEST_F(ViewsTest, CopyAndBoard) {
     ASSERT_TRUE(startWith(options()));
     MainWindow& w = mainView();
