@@ -40,26 +40,9 @@ cleanup() {
 trap cleanup EXIT
 trap 'fail "$BASH_COMMAND (line $LINENO)"' ERR
 
-log() { printf '[e2e %3ds] %s\n' "$SECONDS" "$*"; }
-shot() { import -window root "png:$artifacts/$1.png" 2>/dev/null || true; }
-fail() {
-    echo "e2e: FAILED: $*" >&2
-    shot failure
-    exit 1
-}
-
-# Runs "$@" every 0.2 s until it succeeds, for at most $1 seconds.
-wait_until() {
-    local limit=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < limit)) || return 1
-        sleep 0.2
-    done
-}
-not() { ! "$@"; }
-shows() { [[ -n $("$@") ]]; }
-alive() { kill -0 "$1" 2>/dev/null; }
+e2e_name=e2e
+# shellcheck source=tests/e2e/helpers.sh
+source "$root/tests/e2e/helpers.sh"
 
 # --- the package -----------------------------------------------------------------------
 

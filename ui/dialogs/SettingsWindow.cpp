@@ -232,7 +232,7 @@ void SettingsWindow::fillFromRecords() {
     m_textColor = options.textColor;
     m_backColor = options.backColor;
     showSampleColours();
-    moveToTwips(this, options.mainLeft, options.mainTop);
+    moveToTwips(this, {options.mainLeft, options.mainTop}, m_context.platform);
 }
 
 void SettingsWindow::chooseColour(std::int32_t& colour) {
@@ -267,7 +267,7 @@ void SettingsWindow::save() {
     entry.tobaccoTax = m_tobaccoTaxBox->text();
     entry.consumptionTax = m_consumptionTaxBox->text();
     entry.smokingYears = m_yearsBox->text();
-    entry.corner = windowTwips(this);
+    entry.corner = windowTwips(this, m_context.platform, m_session.corner(View::Main));
     entry.textColor = m_textColor;
     entry.backColor = m_backColor;
     const SaveOutcome outcome = m_session.saveSettings(entry);

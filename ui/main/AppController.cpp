@@ -132,7 +132,7 @@ void AppController::switchView(View shown, bool overMainView) {
         m_mini->hide();
         return;
     }
-    if (overMainView)
+    if (overMainView && m_context.platform.windowPlacementKnown())
         m_mini->move(m_main->pos());
     m_main->hide();
     m_mini->show();

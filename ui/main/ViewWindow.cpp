@@ -164,11 +164,14 @@ void ViewWindow::restoreFromMinimised() {
 }
 
 void ViewWindow::placeAtStoredCorner() {
+    // Nothing to correct where the window system places the window: the stored corner stays.
+    if (!m_context.platform.windowPlacementKnown())
+        return;
     const PlacementRoom room = m_view == View::Main ? kMainWindowRoom : kMiniWindowRoom;
     const TwipsPoint corner =
         correctedPosition(m_session.corner(m_view), m_context.platform.screenSizeTwips(), room);
     m_session.storeCorner(m_view, corner);
-    moveToTwips(this, corner.left, corner.top);
+    moveToTwips(this, corner, m_context.platform);
 }
 
 void ViewWindow::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -206,7 +209,7 @@ void ViewWindow::closeEvent(QCloseEvent* event) {
         return;
     m_unloading = true;
     restoreFromMinimised();
-    m_session.storeCorner(m_view, windowTwips(this));
+    m_session.storeCorner(m_view, windowTwips(this, m_context.platform, m_session.corner(m_view)));
     m_session.saveOptions();
     removeTrayIcon();
     emit unloaded();
