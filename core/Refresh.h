@@ -60,6 +60,7 @@ struct AppState {
     QString shortSummary;
     DisplayValues display;
     LoadResult<History> history; // past attempts, read when the record window opens
+    LoadResult<CravingLog> cravings; // urges, read when the urge window opens
 };
 
 Rgb lungColour(std::int32_t wholeDays);

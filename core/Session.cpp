@@ -215,6 +215,26 @@ void Session::reloadHistory() {
     m_state.history = m_store.loadHistory();
 }
 
+void Session::reloadCravings() {
+    m_state.cravings = m_store.loadCravings();
+}
+
+CravingSave Session::logCraving(const Craving& craving) {
+    const CravingSave saved = appendCraving(m_store, m_state.cravings, craving);
+    if (saved == CravingSave::Saved)
+        emit cravingsChanged();
+    return saved;
+}
+
+std::array<CravingPattern, 2> Session::cravingPatterns() const {
+    const DateTimeParts now = m_clock->now();
+    std::array<CravingPattern, 2> patterns;
+    for (const CravingScope scope : {CravingScope::CurrentAttempt, CravingScope::AllTime})
+        patterns[static_cast<std::size_t>(scope)] = cravingPattern(
+            cravingStats(m_state.cravings.record, m_state.profile.quitMoment(), now, scope), scope);
+    return patterns;
+}
+
 RestartResult Session::restartAttempt() {
     const DateTimeParts now = m_clock->now();
     const RestartCheck check = checkRestart(m_state.profile, now);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "core/CravingView.h"
 #include "core/DataFiles.h"
 #include "core/History.h"
 #include "core/Refresh.h"
@@ -25,6 +26,7 @@ enum class WindowKind {
     PremiumNotice,
     Help,
     Record,
+    Craving, // the urge window
 };
 
 // The two views of the figures.
@@ -114,6 +116,14 @@ class Session final : public QObject {
     void reloadHistory();
     RestartResult restartAttempt();
 
+    // The urge window: cravings.ini read again; the first suggestion's draw (0 to 99); an urge
+    // appended and the whole file saved, or why not.
+    void reloadCravings();
+    int drawSuggestion() { return m_random->drawPercent(); }
+    CravingSave logCraving(const Craving& craving);
+    // For the current attempt and for all time, at now.
+    std::array<CravingPattern, 2> cravingPatterns() const;
+
     void request(WindowKind kind) { emit windowRequested(kind); }
 
   signals:
@@ -122,6 +132,7 @@ class Session final : public QObject {
     // overMainView: the mini view is used for the first time and takes the main view's place.
     void viewSwitched(View shown, bool overMainView);
     void historyChanged();
+    void cravingsChanged();
     void windowRequested(WindowKind kind);
 
   private:

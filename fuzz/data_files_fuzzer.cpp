@@ -12,21 +12,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 using namespace kemurina;
 using kemurina::fuzzing::FuzzInput;
+using kemurina::fuzzing::scratchStore;
 
 namespace {
-
-const DataStore& store() {
-    // Memory-backed when the system offers it: every run writes two small files.
-    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
-                                 ? QStringLiteral("/dev/shm/kemurina-fuzz-XXXXXX")
-                                 : QDir::tempPath() + QStringLiteral("/kemurina-fuzz-XXXXXX"));
-    static const DataStore s(dir.path());
-    return s;
-}
 
 void writeFile(const QString& path, QByteArrayView bytes) {
     QFile f(path);
@@ -57,7 +48,7 @@ void checkLineFormat(const std::optional<QuitProfile>& profile,
 void checkLoading(QByteArrayView profileBytes, QByteArrayView optionsBytes,
                   const std::optional<QuitProfile>& profile, const std::optional<Options>& options,
                   const DateTimeParts& now) {
-    const DataStore& s = store();
+    const DataStore& s = scratchStore();
     FUZZ_CHECK(s.ensureDataDir());
     writeFile(s.quitProfilePath(), profileBytes);
     writeFile(s.optionsPath(), optionsBytes);

@@ -7,10 +7,12 @@
 #include "ui/dialogs/SettingsWindow.h"
 #include "ui/dialogs/SetupWindow.h"
 #include "ui/dialogs/StartConfirmationWindow.h"
+#include "ui/main/CravingWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MiniWindow.h"
 #include "ui/main/Pictures.h"
 #include "ui/main/RecordWindow.h"
+#include "ui/main/ViewParts.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -84,6 +86,8 @@ void AppController::open(WindowKind kind) {
         return openDialog(m_help, [] { return new HelpWindow; });
     case WindowKind::Record:
         return openRecord();
+    case WindowKind::Craving:
+        return openCraving();
     }
 }
 
@@ -161,13 +165,51 @@ void AppController::viewUnloaded(ViewWindow* view) {
     quitWhenNoWindowLeft();
 }
 
+bool AppController::raiseOpen(QWidget* window) {
+    if (window == nullptr || !window->isVisible())
+        return false;
+    bringToFront(window, m_context.platform.windowPlacementKnown());
+    return true;
+}
+
 void AppController::openRecord() {
-    if (m_record && m_record->isVisible()) {
-        bringToFront(m_record, m_context.platform.windowPlacementKnown());
+    if (raiseOpen(m_record))
         return;
-    }
     m_session.reloadHistory();
     openDialog(m_record, [this] { return new RecordWindow(m_context); });
+}
+
+void AppController::openCraving() {
+    if (raiseOpen(m_craving))
+        return;
+    m_session.reloadCravings();
+    openDialog(m_craving, [this] { return makeCravingWindow(); });
+}
+
+// The urge window knows plain values only: it is given the session's patterns whenever they
+// may have changed, and its requests are carried to the session.
+QWidget* AppController::makeCravingWindow() {
+    auto* window = new CravingWindow(m_session.now(), m_session.drawSuggestion());
+    const Options& o = m_session.state().options;
+    window->setColours(toQColor(o.backColor), toQColor(o.textColor));
+    const auto render = [this, window] {
+        const auto patterns = m_session.cravingPatterns();
+        window->showPatterns(patterns[0], patterns[1]);
+    };
+    render();
+    for (const auto changed :
+         {&Session::cravingsChanged, &Session::refreshed, &Session::historyChanged})
+        connect(&m_session, changed, window, render);
+    connect(window, &CravingWindow::cravingLogged, window, [this, window](const Craving& c) {
+        const CravingSave saved = m_session.logCraving(c);
+        const std::int64_t riddenOut = cravingStats(m_session.state().cravings.record, {},
+                                                    m_session.now(), CravingScope::AllTime)
+                                           .riddenOut;
+        window->showSaveResult(saved, cravingSaveMessage(saved, c, riddenOut));
+    });
+    connect(window, &CravingWindow::recordWindowRequested, this,
+            [this] { open(WindowKind::Record); });
+    return window;
 }
 
 void AppController::bringBack() {
@@ -184,8 +226,9 @@ void AppController::bringBack() {
     }
 }
 
-std::array<QPointer<QWidget>, 7> AppController::dialogs() const {
-    return {m_setup, m_settings, m_confirmation, m_seasonal, m_help, m_premium, m_record};
+std::array<QPointer<QWidget>, 8> AppController::dialogs() const {
+    return {m_setup, m_settings, m_confirmation, m_seasonal,
+            m_help,  m_premium,  m_record,       m_craving};
 }
 
 bool AppController::eventFilter(QObject* watched, QEvent* event) {

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
+#include <algorithm>
 #include <span>
 
 namespace kemurina {
@@ -26,6 +27,7 @@ struct MenuItem {
     const char* name;
     const char* caption;
     ViewAction action;
+    Qt::Key key = Qt::Key_unknown; // set: the same in both views, without modifiers
 };
 
 using enum ViewCommand;
@@ -55,12 +57,26 @@ constexpr MenuItem kMiniMenu[] = {
 // After a separator at the end of both menus, so that every item above keeps its place.
 constexpr MenuItem kBothMenusEnd[] = {
     {"mnuRecord", "卒煙の記録を見る", {Open, WindowKind::Record}},
+    {"mnuCraving", "吸いたい！", {Open, WindowKind::Craving}, Qt::Key_S},
 };
+
+const MenuItem* itemForKey(const QKeyEvent& event) {
+    if (event.modifiers() != Qt::NoModifier)
+        return nullptr;
+    const auto* found = std::find_if(std::begin(kBothMenusEnd), std::end(kBothMenusEnd),
+                                     [&](const MenuItem& item) { return item.key == event.key(); });
+    return found == std::end(kBothMenusEnd) ? nullptr : found;
+}
 
 void addItems(QMenu& menu, std::span<const MenuItem> items, ViewWindow* view) {
     for (const MenuItem& item : items) {
         QAction* action = menu.addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
+        if (item.key != Qt::Key_unknown) {
+            // Shown beside the caption; the view itself answers the key while the menu is shut.
+            action->setShortcut(QKeySequence(item.key));
+            action->setShortcutContext(Qt::WidgetShortcut);
+        }
         QObject::connect(action, &QAction::triggered, view,
                          [view, a = item.action] { view->run(a); });
     }
@@ -191,6 +207,8 @@ void ViewWindow::keyPressEvent(QKeyEvent* event) {
         popupFromKeyboard(*popupMenu(), *this);
     else if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
         sendToTray();
+    else if (const MenuItem* item = itemForKey(*event))
+        run(item->action);
     else
         QWidget::keyPressEvent(event);
 }
