@@ -180,6 +180,9 @@ void AppController::openRecord() {
 }
 
 void AppController::openCraving() {
+    // A window whose urge is logged gives way to a fresh one for the next urge.
+    if (auto* done = qobject_cast<CravingWindow*>(m_craving.data()); done && done->logged())
+        done->close();
     if (raiseOpen(m_craving))
         return;
     m_session.reloadCravings();

@@ -345,6 +345,10 @@ void CravingWindow::log(bool riddenOut) {
                         m_note->text()});
 }
 
+bool CravingWindow::logged() const {
+    return !m_form->isEnabled();
+}
+
 void CravingWindow::showSaveResult(CravingSave result, const QString& message) {
     m_message->setText(message);
     speak(m_message, message);

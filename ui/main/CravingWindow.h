@@ -35,6 +35,9 @@ class CravingWindow final : public QWidget {
     // The answer to cravingLogged: saved (the form is done) or why not (the form stays).
     void showSaveResult(CravingSave result, const QString& message);
 
+    // Its urge is logged: the next urge takes a fresh window.
+    bool logged() const;
+
     // The countdown as it stands this long after it started; its timer calls this.
     void showElapsed(qint64 ms);
 

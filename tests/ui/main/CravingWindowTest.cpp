@@ -35,19 +35,23 @@ TEST_F(CravingWindowTest, LoggedWithTheKeyboardAlone) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // nothing chosen yet
     EXPECT_TRUE(window->messageLabel()->text().startsWith("きっかけを選んでください"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_6);
+    QTest::keyClick(&mainView(), Qt::Key_S);
+    EXPECT_EQ(shownCravingWindow(*app), window) << "the open one, as it was";
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(fileBytes(files.cravingsPath()), "2010,10,11,12,0,3,5,1,\"\"\r\n");
     EXPECT_EQ(window->headline()->text(), "乗り越えた回数：1回（記録した1回のうち）");
     EXPECT_EQ(window->messageLabel()->text(),
               "記録しました。よく乗り越えましたね。乗り越えたのは、これで1回目です。");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(window, Qt::Key_Return);
     EXPECT_EQ(files.loadCravings().record.lines.size(), 1u) << "logged once";
 
-    // The same window again from the menu's last item, until it is closed.
-    ASSERT_TRUE(app->mainView());
+    // The next urge, from the menu's last item, takes a fresh window; Escape closes it.
     mainView().popupMenu()->actions().constLast()->trigger();
-    EXPECT_EQ(shownCravingWindow(*app), window);
-    QTest::keyClick(window, Qt::Key_Escape);
+    settle();
+    CravingWindow* next = shownCravingWindow(*app);
+    ASSERT_NE(next, nullptr);
+    EXPECT_TRUE(next->riddenOutButton()->isEnabled() && next->messageLabel()->text().isEmpty());
+    QTest::keyClick(next, Qt::Key_Escape);
     settle();
     EXPECT_EQ(app->cravingWindow(), nullptr);
 }
