@@ -56,8 +56,20 @@ void Session::closeViews() {
 }
 
 void Session::refresh() {
-    refreshAll(m_state, m_clock->now(), m_random->drawPercent());
+    const DateTimeParts now = m_clock->now();
+    refreshAll(m_state, now, m_random->drawPercent());
     emit refreshed();
+    tellMilestones(now);
+}
+
+void Session::tellMilestones(const DateTimeParts& now) {
+    const QuitProfile& profile = m_state.profile;
+    const QString& theme = m_state.options.statusTheme;
+    const auto notice = m_milestonesStarted ? m_milestones.check(profile, theme, now)
+                                            : m_milestones.start(profile, theme, now);
+    m_milestonesStarted = true;
+    if (notice)
+        emit milestonesReached(notice->title, notice->body);
 }
 
 void Session::reloadRecords() {

@@ -120,6 +120,19 @@ bool DesktopPlatform::notificationAreaAvailable() const {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
+bool DesktopPlatform::notify(const QString& title, const QString& body, const QIcon& icon,
+                             std::function<void()> onClicked) {
+    return m_system.notify(title, body, icon, std::move(onClicked));
+}
+
+bool DesktopPlatform::startsAtLogin() const {
+    return m_system.startsAtLogin();
+}
+
+bool DesktopPlatform::setStartsAtLogin(const QString& appDir, bool on) {
+    return m_system.setStartsAtLogin(appDir, on);
+}
+
 bool DesktopPlatform::windowPlacementKnown() const {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/SystemDesktop.h"
 
 #include <QHash>
 #include <QLockFile>
@@ -35,6 +36,10 @@ class DesktopPlatform final : public Platform {
     void showTrayIcon(const QObject* owner, const QIcon& icon, const QString& tip,
                       TrayActivation onActivated) override;
     void removeTrayIcon(const QObject* owner) override;
+    bool notify(const QString& title, const QString& body, const QIcon& icon,
+                std::function<void()> onClicked) override;
+    bool startsAtLogin() const override;
+    bool setStartsAtLogin(const QString& appDir, bool on) override;
 
   private:
     QString instanceServerName() const;
@@ -49,6 +54,7 @@ class DesktopPlatform final : public Platform {
     bool m_instanceChecked = false;
     bool m_otherInstance = false;
     QHash<const QObject*, QPointer<QSystemTrayIcon>> m_trayIcons;
+    SystemDesktop m_system;
 };
 
 } // namespace kemurina

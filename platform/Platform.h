@@ -62,6 +62,17 @@ class Platform {
 
     // Takes owner's icon away, if it has one.
     virtual void removeTrayIcon(const QObject* owner) = 0;
+
+    // A desktop notification that names the program and carries its icon; onClicked runs when
+    // the user clicks it. False when the desktop can show none.
+    virtual bool notify(const QString& title, const QString& body, const QIcon& icon,
+                        std::function<void()> onClicked) = 0;
+
+    // Whether the system starts the program when the user logs in, as it stands now.
+    virtual bool startsAtLogin() const = 0;
+    // Makes the system start it at login in appDir, its start directory, or no longer;
+    // false when that could not be done.
+    virtual bool setStartsAtLogin(const QString& appDir, bool on) = 0;
 };
 
 } // namespace kemurina

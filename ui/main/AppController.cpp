@@ -2,6 +2,7 @@
 
 #include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/HelpWindow.h"
+#include "ui/dialogs/NoticeSettingsWindow.h"
 #include "ui/dialogs/PremiumNoticeWindow.h"
 #include "ui/dialogs/SeasonalWindow.h"
 #include "ui/dialogs/SettingsWindow.h"
@@ -36,6 +37,7 @@ AppController::AppController(Session& session, Platform& platform)
     : m_session(session), m_context{session, platform, registerResourcesAndLoadIcon()} {
     connect(&session, &Session::windowRequested, this, &AppController::open);
     connect(&session, &Session::viewSwitched, this, &AppController::switchView);
+    connect(&session, &Session::milestonesReached, this, &AppController::tellMilestones);
     platform.whenStartedAgain([this] { bringBack(); });
 }
 
@@ -86,6 +88,8 @@ void AppController::open(WindowKind kind) {
         return openDialog(m_help, [] { return new HelpWindow; });
     case WindowKind::Record:
         return openRecord();
+    case WindowKind::NoticeSettings:
+        return openDialog(m_noticeSettings, [&c] { return new NoticeSettingsWindow(c); });
     case WindowKind::Craving:
         return openCraving();
     }
@@ -229,9 +233,17 @@ void AppController::bringBack() {
     }
 }
 
-std::array<QPointer<QWidget>, 8> AppController::dialogs() const {
+std::array<QPointer<QWidget>, 9> AppController::dialogs() const {
     return {m_setup, m_settings, m_confirmation, m_seasonal,
-            m_help,  m_premium,  m_record,       m_craving};
+            m_help,  m_premium,  m_record,       m_noticeSettings, m_craving};
+}
+
+void AppController::tellMilestones(const QString& title, const QString& body) {
+    const QPointer<AppController> self(this);
+    m_context.platform.notify(title, body, m_context.programIcon, [self] {
+        if (self)
+            self->open(WindowKind::Record);
+    });
 }
 
 bool AppController::eventFilter(QObject* watched, QEvent* event) {
