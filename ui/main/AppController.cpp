@@ -75,7 +75,8 @@ void AppController::open(WindowKind kind) {
     case WindowKind::SeasonalGreeting:
         return openDialog(m_seasonal, [&c] { return new SeasonalWindow(c); });
     case WindowKind::Views:
-        return openViews(m_session.state().options.windowMode == 1 ? View::Mini : View::Main);
+        return openViews(m_session.state().options.windowMode == WindowMode::Mini ? View::Mini
+                                                                                  : View::Main);
     case WindowKind::MainView:
         return openViews(View::Main);
     case WindowKind::Settings:
@@ -222,8 +223,9 @@ QWidget* AppController::makeCravingWindow() {
 }
 
 void AppController::bringBack() {
-    ViewWindow* view = m_session.state().options.windowMode == 1 ? static_cast<ViewWindow*>(m_mini)
-                                                                 : static_cast<ViewWindow*>(m_main);
+    ViewWindow* view = m_session.state().options.windowMode == WindowMode::Mini
+                           ? static_cast<ViewWindow*>(m_mini)
+                           : static_cast<ViewWindow*>(m_main);
     if (view != nullptr) {
         view->bringBack();
         return;

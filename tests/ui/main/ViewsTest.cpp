@@ -132,7 +132,7 @@ TEST_F(ViewsTest, StartThenClose) {
         EXPECT_FALSE(app->mainView() || app->miniView());
         const Options s = savedOptions();
         EXPECT_EQ(std::tuple(s.mainLeft, s.mainTop, s.miniLeft, s.miniTop, s.windowMode),
-                  std::tuple(150, 300, 450, 600, mode));
+                  std::tuple(150, 300, 450, 600, WindowMode{mode}));
         if (way >= Settings) {
             child<QPushButton>(shown("Form2"), "Command2")->click(); // キャンセル
             settle();
@@ -258,12 +258,12 @@ TEST_F(ViewsTest, SwitchViews) {
     for (const QPoint at : {QPoint(40, 50), QPoint(200, 210)}) {
         mainView().move(at);
         use(mainView(), "mnuMini");
-        EXPECT_EQ(session->state().options.windowMode, 1);
+        EXPECT_EQ(session->state().options.windowMode, WindowMode::Mini);
         EXPECT_FALSE(mainView().isVisible());
         EXPECT_TRUE(miniView().isVisible());
         EXPECT_EQ(miniView().pos(), QPoint(40, 50)) << "moved the first time only";
         use(miniView(), "mnuSt");
-        EXPECT_EQ(session->state().options.windowMode, 0);
+        EXPECT_EQ(session->state().options.windowMode, WindowMode::Main);
         EXPECT_TRUE(mainView().isVisible());
         EXPECT_FALSE(miniView().isVisible());
     }
