@@ -56,8 +56,20 @@ void Session::closeViews() {
 }
 
 void Session::refresh() {
-    refreshAll(m_state, m_clock->now(), m_random->drawPercent());
+    const DateTimeParts now = m_clock->now();
+    refreshAll(m_state, now, m_random->drawPercent());
     emit refreshed();
+    tellMilestones(now);
+}
+
+void Session::tellMilestones(const DateTimeParts& now) {
+    const QuitProfile& profile = m_state.profile;
+    const QString& theme = m_state.options.statusTheme;
+    const auto notice = m_milestonesStarted ? m_milestones.check(profile, theme, now)
+                                            : m_milestones.start(profile, theme, now);
+    m_milestonesStarted = true;
+    if (notice)
+        emit milestonesReached(notice->title, notice->body);
 }
 
 void Session::reloadRecords() {
@@ -72,13 +84,13 @@ void Session::toggleElapsed() {
 }
 
 void Session::showMiniView() {
-    const bool firstUse = m_state.options.windowMode == 2;
-    m_state.options.windowMode = 1;
+    const bool firstUse = m_state.options.windowMode == WindowMode::MiniNeverShown;
+    m_state.options.windowMode = WindowMode::Mini;
     emit viewSwitched(View::Mini, firstUse);
 }
 
 void Session::showMainView() {
-    m_state.options.windowMode = 0;
+    m_state.options.windowMode = WindowMode::Main;
     emit viewSwitched(View::Main, false);
 }
 

@@ -4,6 +4,7 @@
 #include "core/CravingView.h"
 #include "core/DataFiles.h"
 #include "core/History.h"
+#include "core/MilestoneWatch.h"
 #include "core/Refresh.h"
 #include "core/Startup.h"
 
@@ -26,7 +27,8 @@ enum class WindowKind {
     PremiumNotice,
     Help,
     Record,
-    Craving, // the urge window
+    NoticeSettings, // the notices of milestones and the start at login
+    Craving,        // the urge window
 };
 
 // The two views of the figures.
@@ -126,6 +128,11 @@ class Session final : public QObject {
 
     void request(WindowKind kind) { emit windowRequested(kind); }
 
+    // Whether milestones are told; the choice is kept in milestone.ini (false: not saved,
+    // it holds for this run).
+    bool notifiesMilestones() const { return m_milestones.notify(); }
+    bool setNotifiesMilestones(bool on) { return m_milestones.setNotify(on); }
+
   signals:
     void refreshed();
     void elapsedToggled();
@@ -134,18 +141,24 @@ class Session final : public QObject {
     void historyChanged();
     void cravingsChanged();
     void windowRequested(WindowKind kind);
+    // Milestones were crossed: at the first refresh of the run those since the program last
+    // ran, then those of each refresh, at most one notice each time.
+    void milestonesReached(const QString& title, const QString& body);
 
   private:
     bool saveQuitProfile(const SettingsEntry& entry, const DateTimeParts& now, SaveOutcome& stop);
     bool saveEnteredOptions(const SettingsEntry& entry, const DateTimeParts& now,
                             SaveOutcome& stop);
     bool saveRestart(const QuitProfile& before, const QuitProfile& after, const History& history);
+    void tellMilestones(const DateTimeParts& now);
 
     AppState m_state;
     DataStore m_store;
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<RandomSource> m_random;
     QTimer m_timer;
+    MilestoneWatch m_milestones{m_store};
+    bool m_milestonesStarted = false;
     bool m_editingSettings = false;
 };
 

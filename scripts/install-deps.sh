@@ -18,7 +18,8 @@ test_packages=(qt6-image-formats-plugins libgtest-dev libgmock-dev libbenchmark-
 ci_packages=(
     clang-14 libclang-rt-14-dev llvm-14 xvfb xdotool xclip x11-utils imagemagick
     faketime valgrind desktop-file-utils appstream lintian
-    dpkg-dev file openbox trayer at-spi2-core python3-pyatspi dbus-daemon xauth weston
+    dpkg-dev file openbox trayer at-spi2-core python3-pyatspi dbus-daemon xauth weston dbus-bin
+    dunst
 )
 case "${1:-}" in
 --run) packages=("${run_packages[@]}") ;;

@@ -118,14 +118,6 @@ start_from_menu() { # moment log-name
     pids+=("$app_pid")
 }
 
-# The program's visible windows, one "id<TAB>title" line each; the tray icon is "kemurina".
-visible_windows() {
-    local id
-    for id in $(xdotool search --onlyvisible --class '^kemurina$' 2>/dev/null); do
-        printf '%s\t%s\n' "$id" "$(xdotool getwindowname "$id" 2>/dev/null)"
-    done
-}
-window_titled() { visible_windows | awk -F'\t' -v t="$1" '$2 == t { print $1; exit }'; }
 # The window titled $1 is the one visible window, tray icons aside.
 only_window() { [[ $(visible_windows | cut -f2 | grep -vx kemurina) == "$1" ]]; }
 # A popup menu is open: one more visible window than the view it belongs to.
@@ -216,10 +208,10 @@ wait_until 10 test -s "$data_dir/kemurinadata/cravings.ini" || fail "6 and Enter
 xdotool key Escape
 wait_until 10 not shows window_titled "$craving_title" || fail "Escape did not close the urge window"
 
-log "the record window from the item before it"
+log "the record window, the first item after the eight of the main window"
 click "$main" "${surface[@]}" 3
 wait_until 5 popup_open || fail "no popup menu on a right click on the main window"
-xdotool key Up Up Return # 卒煙の記録を見る
+xdotool key Down Down Down Down Down Down Down Down Down Return # 卒煙の記録を見る
 wait_until 10 shows window_titled "$record_title" || fail "卒煙の記録を見る did not open the record window"
 shot 09-record
 xdotool windowactivate --sync "$(window_titled "$record_title")" key Escape
@@ -249,7 +241,7 @@ close_main
 
 [[ -z $(ls -A "$TMPDIR") ]] || fail "left behind in the temporary folder: $(ls -A "$TMPDIR")"
 entries=$(cd "$data_dir" && find . -mindepth 1 | sort | tr '\n' ' ')
-[[ $entries == "./kemurinadata ./kemurinadata/cravings.ini ./kemurinadata/initial.ini ./kemurinadata/option.ini " ]] ||
+[[ $entries == "./kemurinadata ./kemurinadata/cravings.ini ./kemurinadata/initial.ini ./kemurinadata/milestone.ini ./kemurinadata/option.ini " ]] ||
     fail "unexpected files in the data directory: $entries"
 cravings=$(iconv -f CP932 -t UTF-8 "$data_dir/kemurinadata/cravings.ini")
 [[ $cravings == $'2026,12,10,12,0,3,5,1,""\r' ]] || fail "cravings.ini: $cravings"

@@ -107,14 +107,15 @@ xdotool mousemove 1500 950 sleep 0.3 mousemove $((x + 150)) $((y + 240)) sleep 0
 (cd "$artifacts" && env "${wayland[@]}" weston-screenshooter >"$work/screenshooter.log" 2>&1) ||
     fail "weston-screenshooter (see screenshooter.log)"
 screenshot=$(ls "$artifacts"/wayland-screenshot-*.png | head -n1)
-convert "$screenshot" -crop 385x259+$((x - 5))+$((y - 32)) +repage "$artifacts/wayland-main.png"
+# The window with the title bar the program draws on Wayland (Qt's would offer maximise).
+convert "$screenshot" -crop 375x246+$x+$((y - 24)) +repage "$artifacts/wayland-main.png"
 log "screenshot: $artifacts/wayland-main.png"
 
 log "closing from the popup menu (アプリケーションの終了) keeps option.ini"
 surface=($((x + 68)) $((y + 37))) # between the elapsed-time value and the lifetime caption
 xdotool mousemove "${surface[@]}" click 3
 sleep 0.5
-xdotool key Up Up Return # the last item is 卒煙の記録を見る, the one above it the end
+xdotool key Down Down Down Down Down Down Down Down Return # the eighth item: アプリケーションの終了
 wait_until 10 not alive "$app_pid" || fail "the program did not end from its popup menu"
 wait "$app_pid" || fail "the program ended with status $?"
 cmp "$work/option.before" "$work/data/kemurinadata/option.ini" ||
@@ -140,7 +141,7 @@ log "closing the restored view from its popup menu"
 read -r x y < <(client_origin)
 xdotool mousemove $((x + 68)) $((y + 37)) click 3
 sleep 0.5
-xdotool key Up Up Return
+xdotool key Down Down Down Down Down Down Down Down Return # アプリケーションの終了
 wait_until 10 not alive "$running" || fail "the restored view did not close from its popup menu"
 wait "$running" || fail "the program ended with status $?"
 cmp "$work/option.before" "$work/data/kemurinadata/option.ini" || fail "option.ini changed"

@@ -2,6 +2,7 @@
 
 #include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/HelpWindow.h"
+#include "ui/dialogs/NoticeSettingsWindow.h"
 #include "ui/dialogs/PremiumNoticeWindow.h"
 #include "ui/dialogs/SeasonalWindow.h"
 #include "ui/dialogs/SettingsWindow.h"
@@ -36,6 +37,7 @@ AppController::AppController(Session& session, Platform& platform)
     : m_session(session), m_context{session, platform, registerResourcesAndLoadIcon()} {
     connect(&session, &Session::windowRequested, this, &AppController::open);
     connect(&session, &Session::viewSwitched, this, &AppController::switchView);
+    connect(&session, &Session::milestonesReached, this, &AppController::tellMilestones);
     platform.whenStartedAgain([this] { bringBack(); });
 }
 
@@ -73,7 +75,8 @@ void AppController::open(WindowKind kind) {
     case WindowKind::SeasonalGreeting:
         return openDialog(m_seasonal, [&c] { return new SeasonalWindow(c); });
     case WindowKind::Views:
-        return openViews(m_session.state().options.windowMode == 1 ? View::Mini : View::Main);
+        return openViews(m_session.state().options.windowMode == WindowMode::Mini ? View::Mini
+                                                                                  : View::Main);
     case WindowKind::MainView:
         return openViews(View::Main);
     case WindowKind::Settings:
@@ -85,6 +88,8 @@ void AppController::open(WindowKind kind) {
         return openDialog(m_help, [] { return new HelpWindow; });
     case WindowKind::Record:
         return openRecord();
+    case WindowKind::NoticeSettings:
+        return openDialog(m_noticeSettings, [&c] { return new NoticeSettingsWindow(c); });
     case WindowKind::Craving:
         return openCraving();
     }
@@ -98,6 +103,7 @@ template <typename Make> void AppController::openDialog(QPointer<QWidget>& slot,
     }
     if (!slot) {
         QWidget* dialog = make();
+        m_context.platform.fitTitleBar(dialog);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->installEventFilter(this);
         connect(dialog, &QObject::destroyed, this, &AppController::quitWhenNoWindowLeft);
@@ -121,8 +127,10 @@ void AppController::openViews(View shown) {
         m_main = new MainWindow(m_context);
         m_mini = new MiniWindow(m_context);
         for (ViewWindow* view :
-             {static_cast<ViewWindow*>(m_main), static_cast<ViewWindow*>(m_mini)})
+             {static_cast<ViewWindow*>(m_main), static_cast<ViewWindow*>(m_mini)}) {
+            m_context.platform.fitTitleBar(view);
             connect(view, &ViewWindow::unloaded, this, [this, view] { viewUnloaded(view); });
+        }
     }
     (shown == View::Mini ? static_cast<ViewWindow*>(m_mini) : m_main)->show();
 }
@@ -215,21 +223,28 @@ QWidget* AppController::makeCravingWindow() {
 }
 
 void AppController::bringBack() {
-    ViewWindow* view = m_session.state().options.windowMode == 1 ? static_cast<ViewWindow*>(m_mini)
-                                                                 : static_cast<ViewWindow*>(m_main);
+    ViewWindow* view = m_session.state().options.windowMode == WindowMode::Mini
+                           ? static_cast<ViewWindow*>(m_mini)
+                           : static_cast<ViewWindow*>(m_main);
     if (view != nullptr) {
         view->bringBack();
         return;
     }
-    for (const QPointer<QWidget>& dialog : dialogs()) {
-        if (dialog && dialog->isVisible())
-            bringToFront(dialog, m_context.platform.windowPlacementKnown());
-    }
+    for (const QPointer<QWidget>& dialog : dialogs())
+        raiseOpen(dialog);
 }
 
-std::array<QPointer<QWidget>, 8> AppController::dialogs() const {
+std::array<QPointer<QWidget>, 9> AppController::dialogs() const {
     return {m_setup, m_settings, m_confirmation, m_seasonal,
-            m_help,  m_premium,  m_record,       m_craving};
+            m_help,  m_premium,  m_record,       m_noticeSettings, m_craving};
+}
+
+void AppController::tellMilestones(const QString& title, const QString& body) {
+    const QPointer<AppController> self(this);
+    m_context.platform.notify(title, body, m_context.programIcon, [self] {
+        if (self)
+            self->open(WindowKind::Record);
+    });
 }
 
 bool AppController::eventFilter(QObject* watched, QEvent* event) {

@@ -52,7 +52,9 @@ class AppController final : public QObject {
     // closed; the process ends when no window is left.
     template <typename Make> void openDialog(QPointer<QWidget>& slot, Make make);
     void quitWhenNoWindowLeft();
-    std::array<QPointer<QWidget>, 8> dialogs() const;
+    std::array<QPointer<QWidget>, 9> dialogs() const;
+    // A notification of the milestones reached; a click on it opens the record window.
+    void tellMilestones(const QString& title, const QString& body);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     Session& m_session;
@@ -67,6 +69,7 @@ class AppController final : public QObject {
     QPointer<QWidget> m_help;
     QPointer<QWidget> m_premium;
     QPointer<QWidget> m_record;
+    QPointer<QWidget> m_noticeSettings;
     QPointer<QWidget> m_craving;
     bool m_ended = false;
     bool m_quitCheckPending = false;

@@ -57,6 +57,7 @@ constexpr MenuItem kMiniMenu[] = {
 // After a separator at the end of both menus, so that every item above keeps its place.
 constexpr MenuItem kBothMenusEnd[] = {
     {"mnuRecord", "卒煙の記録を見る", {Open, WindowKind::Record}},
+    {"mnuNotice", "お知らせと自動起動の設定", {Open, WindowKind::NoticeSettings}},
     {"mnuCraving", "吸いたい！", {Open, WindowKind::Craving}, Qt::Key_S},
 };
 
