@@ -103,6 +103,7 @@ template <typename Make> void AppController::openDialog(QPointer<QWidget>& slot,
     }
     if (!slot) {
         QWidget* dialog = make();
+        m_context.platform.fitTitleBar(dialog);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->installEventFilter(this);
         connect(dialog, &QObject::destroyed, this, &AppController::quitWhenNoWindowLeft);
@@ -126,8 +127,10 @@ void AppController::openViews(View shown) {
         m_main = new MainWindow(m_context);
         m_mini = new MiniWindow(m_context);
         for (ViewWindow* view :
-             {static_cast<ViewWindow*>(m_main), static_cast<ViewWindow*>(m_mini)})
+             {static_cast<ViewWindow*>(m_main), static_cast<ViewWindow*>(m_mini)}) {
+            m_context.platform.fitTitleBar(view);
             connect(view, &ViewWindow::unloaded, this, [this, view] { viewUnloaded(view); });
+        }
     }
     (shown == View::Mini ? static_cast<ViewWindow*>(m_mini) : m_main)->show();
 }
@@ -227,10 +230,8 @@ void AppController::bringBack() {
         view->bringBack();
         return;
     }
-    for (const QPointer<QWidget>& dialog : dialogs()) {
-        if (dialog && dialog->isVisible())
-            bringToFront(dialog, m_context.platform.windowPlacementKnown());
-    }
+    for (const QPointer<QWidget>& dialog : dialogs())
+        raiseOpen(dialog);
 }
 
 std::array<QPointer<QWidget>, 9> AppController::dialogs() const {

@@ -207,6 +207,7 @@ TEST_F(ViewsTest, UnplaceableWindowsKeepTheStoredCorners) {
     Options o = options(1);
     o.mainLeft = 999990; // beyond every screen: corrected only where windows can be placed
     ASSERT_TRUE(startWith(o));
+    EXPECT_EQ(platform->titleBarsFitted, QWidgetList({&mainView(), &miniView()}));
     const QByteArray before = optionsFile();
     for (const int round : {1, 2}) {
         // What Qt reports without a window system that tells is no place of the user's.
@@ -216,6 +217,7 @@ TEST_F(ViewsTest, UnplaceableWindowsKeepTheStoredCorners) {
         settle();
         EXPECT_EQ(optionsFile(), before) << round;
         if (QWidget* settings = shown("Form2")) {
+            EXPECT_EQ(platform->titleBarsFitted.back(), settings);
             settings->move(7, 9);
             child<QPushButton>(settings, "Command1")->click(); // saved: the views come back
             settle();
