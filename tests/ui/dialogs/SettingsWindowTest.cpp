@@ -238,13 +238,5 @@ TEST_F(SettingsTest, CaptionsInsideTheirBoxes) {
         EXPECT_LE(inkColumns(option(name)).second, option(name)->width() - 5) << name;
 }
 
-TEST_F(SettingsTest, FailedWriteReported) {
-    ASSERT_TRUE(QFile::remove(files.optionsPath()) && QDir().mkpath(files.optionsPath()));
-    click("Command1"); // initial.ini is written, option.ini cannot be
-    EXPECT_EQ(platform->messages, QStringList{"設定をファイルに保存できませんでした。"
-                                              "データフォルダに書き込めるか確認してください"});
-    EXPECT_FALSE(saved());
-}
-
 } // namespace
 } // namespace kemurina::testing
