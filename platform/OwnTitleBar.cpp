@@ -77,11 +77,8 @@ class TitleBar final : public QWidget {
 };
 
 // Controls placed by position move into a client area below the bar, so that whatever places
-// them later still counts from the client area's corner; the Tab order stays as it was.
+// them later still counts from the client area's corner (the window's Tab order stays).
 void moveControlsBelow(QWidget* window) {
-    QList<QWidget*> tabOrder;
-    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
-        tabOrder << w;
     auto* client = new QWidget(window);
     client->setObjectName(QStringLiteral("clientArea"));
     for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -92,8 +89,6 @@ void moveControlsBelow(QWidget* window) {
         control->setVisible(shown);
     }
     client->setGeometry(0, kOwnTitleBarHeight, window->width(), window->height());
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 } // namespace

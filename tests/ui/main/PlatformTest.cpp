@@ -70,6 +70,9 @@ TEST(Platform, OwnTitleBarWithoutMaximise) {
     layout->setContentsMargins(4, 4, 4, 4);
     useOwnTitleBar(&laidOut);
     EXPECT_EQ(layout->contentsMargins(), QMargins(4, 4 + kOwnTitleBarHeight, 4, 4));
+    laidOut.show();
+    laidOut.resize(300, 80); // as a message box sizes itself when shown
+    EXPECT_EQ(laidOut.findChild<QWidget*>("ownTitleBar")->width(), 300);
 }
 
 TEST(Platform, RefusesAnAddressWithoutHost) {
