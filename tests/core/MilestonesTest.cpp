@@ -188,13 +188,18 @@ TEST_F(Watch, FirstStartTellsNothingAndWritesTheFile) {
 // What was told stays told: a clock set back tells nothing and does not move the file back,
 // and a switched-off watch still moves on, so that switching it on again floods nothing.
 TEST_F(Watch, NeverTellsTwice) {
-    ASSERT_TRUE(store.saveMilestoneRecord({at(11 * kDay + 5), true}));
-    EXPECT_FALSE(watch.start(kQuit, kSoldier, at(11 * kDay + 5)));
+    ASSERT_TRUE(store.saveMilestoneRecord({at(12 * kDay - 1), true}));
+    EXPECT_FALSE(watch.start(kQuit, kSoldier, at(12 * kDay - 1)));
     EXPECT_FALSE(watch.check(kQuit, kSoldier, at(5 * kDay))) << "set back";
-    EXPECT_FALSE(watch.check(kQuit, kSoldier, at(11 * kDay + 6))) << "told before";
-    EXPECT_EQ(store.loadMilestoneRecord({}).record.lastTold, at(11 * kDay + 5));
+    EXPECT_FALSE(watch.check(kQuit, kSoldier, at(12 * kDay - 1))) << "told before";
+    EXPECT_EQ(store.loadMilestoneRecord({}).record.lastTold, at(12 * kDay - 1));
     EXPECT_EQ(watch.check(kQuit, kSoldier, at(12 * kDay))->title.toStdString(),
               "ステータス「中尉」");
+    // A new attempt moves the file on at once, though it crossed nothing yet.
+    QuitProfile restarted = kQuit;
+    restarted.setQuitMoment(at(12 * kDay + 1));
+    EXPECT_FALSE(watch.check(restarted, kSoldier, at(12 * kDay + 2)));
+    EXPECT_EQ(store.loadMilestoneRecord({}).record.lastTold, at(12 * kDay + 2));
     ASSERT_TRUE(watch.setNotify(false));
     EXPECT_FALSE(watch.check(kQuit, kSoldier, at(14 * kDay)));
     EXPECT_EQ(fileBytes(store.milestonePath()), "2026,2,14,8,30,0\r\n");
