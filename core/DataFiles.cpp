@@ -329,7 +329,7 @@ QByteArray formatOptionsLine(const Options& options) {
           o.smokingYears, o.showPackCount, o.mainLeft, o.mainTop, o.backColor, o.textColor})
         f << QString::number(v);
     f << quoted(o.blogAddress);
-    for (const std::int32_t v : {o.windowMode, o.miniLeft, o.miniTop})
+    for (const std::int32_t v : {static_cast<std::int32_t>(o.windowMode), o.miniLeft, o.miniTop})
         f << QString::number(v);
     f << quoted(o.statusTheme);
     return finishLine(f);
@@ -351,6 +351,7 @@ std::optional<Options> parseOptionsLine(QByteArrayView fileBytes) {
     if (!fields)
         return std::nullopt;
     Options o;
+    std::int32_t windowMode = 0;
     std::int32_t* const numbers[] = {&o.setupDone,
                                      &o.tobaccoTaxPer1000,
                                      &o.consumptionTaxPercent,
@@ -362,7 +363,7 @@ std::optional<Options> parseOptionsLine(QByteArrayView fileBytes) {
                                      &o.backColor,
                                      &o.textColor,
                                      nullptr,
-                                     &o.windowMode,
+                                     &windowMode,
                                      &o.miniLeft,
                                      &o.miniTop,
                                      nullptr};
@@ -375,6 +376,7 @@ std::optional<Options> parseOptionsLine(QByteArrayView fileBytes) {
             *numbers[i] = *v;
         }
     }
+    o.windowMode = static_cast<WindowMode>(windowMode);
     o.blogAddress = (*fields)[10].text;
     o.statusTheme = (*fields)[14].text;
     return o;

@@ -56,7 +56,7 @@ struct AppState {
     QuitProfile profile;
     Options options;
     Metrics metrics;
-    int elapsedToggle = 0; // 1 while the elapsed label shows the day-count form
+    bool elapsedToggle = false; // while the elapsed label shows the day-count form
     QString shortSummary;
     DisplayValues display;
     LoadResult<History> history; // past attempts, read when the record window opens

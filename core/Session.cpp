@@ -84,13 +84,13 @@ void Session::toggleElapsed() {
 }
 
 void Session::showMiniView() {
-    const bool firstUse = m_state.options.windowMode == 2;
-    m_state.options.windowMode = 1;
+    const bool firstUse = m_state.options.windowMode == WindowMode::MiniNeverShown;
+    m_state.options.windowMode = WindowMode::Mini;
     emit viewSwitched(View::Mini, firstUse);
 }
 
 void Session::showMainView() {
-    m_state.options.windowMode = 0;
+    m_state.options.windowMode = WindowMode::Main;
     emit viewSwitched(View::Main, false);
 }
 

@@ -72,7 +72,7 @@ void checkDisplay(const AppState& state) {
         FUZZ_CHECK(c >= 0 && c <= 255);
     FUZZ_CHECK(d.milestones.progressValue >= 0 && d.milestones.progressValue <= kProgressMaximum);
     FUZZ_CHECK(!d.milestones.topTwips || *d.milestones.topTwips == kMilestoneRowTopTwips);
-    FUZZ_CHECK(state.elapsedToggle == 0);
+    FUZZ_CHECK(!state.elapsedToggle);
     // Status and message may be empty (unknown theme, clock before the quit moment).
     for (const std::size_t i : {ElapsedCaption, LifeCaption, MoneyCaption, NotSmokedCaption})
         FUZZ_CHECK(!d.captions[i].isEmpty());
@@ -90,7 +90,7 @@ void checkTexts(AppState& state) {
 
     const QString calendarForm = state.display.captions[ElapsedCaption];
     toggleElapsedLabel(state);
-    FUZZ_CHECK(state.elapsedToggle == 1);
+    FUZZ_CHECK(state.elapsedToggle);
     FUZZ_CHECK(longReport(state).count(QStringLiteral("\r\n")) == 5);
     FUZZ_CHECK(!shortPost(state).isEmpty());
     toggleElapsedLabel(state);

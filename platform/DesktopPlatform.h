@@ -32,6 +32,7 @@ class DesktopPlatform final : public Platform {
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     bool notificationAreaAvailable() const override;
     bool windowPlacementKnown() const override;
+    void fitTitleBar(QWidget* window) override;
     QSize screenSizeTwips() const override;
     void showTrayIcon(const QObject* owner, const QIcon& icon, const QString& tip,
                       TrayActivation onActivated) override;

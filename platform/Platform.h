@@ -49,6 +49,10 @@ class Platform {
     // whether it is minimised.
     virtual bool windowPlacementKnown() const = 0;
 
+    // Called on each fixed-size window before it is first shown: where Qt's own title bar
+    // would offer maximise (Wayland), the window gets the program's own instead.
+    virtual void fitTitleBar(QWidget* window) = 0;
+
     // The primary screen's size in twips.
     virtual QSize screenSizeTwips() const = 0;
 

@@ -167,18 +167,20 @@ TEST(CravingPattern, SentencesAndEmptyState) {
     CravingLog log;
     log.lines = {line({2010, 11, 20, 7, 0}, 4, CravingTrigger::Morning),
                  line({2010, 11, 20, 7, 30}, 4, CravingTrigger::Coffee, false),
-                 line({2010, 11, 29, 21, 0}, 2, CravingTrigger::Morning)};
+                 line({2010, 11, 29, 21, 0}, 2, CravingTrigger::Morning),
+                 line({2010, 11, 29, 5, 0}, 2, CravingTrigger::Morning)};
     const DateTimeParts quit{2010, 11, 1, 0, 0};
     const DateTimeParts now{2010, 12, 1, 12, 0};
     const CravingPattern p =
         cravingPattern(cravingStats(log, quit, now, CravingScope::AllTime), CravingScope::AllTime);
-    EXPECT_EQ(p.headline, "乗り越えた回数：2回（記録した3回のうち）");
+    EXPECT_EQ(p.headline, "乗り越えた回数：3回（記録した4回のうち）");
     EXPECT_TRUE(p.emptyText.isEmpty());
     EXPECT_EQ(p.charts[PerDayChart].summary,
-              "この30日で3回。いちばん多かったのは11月20日の2回です。");
-    EXPECT_EQ(p.charts[ByHourChart].summary, "多い時間帯は、7時台（2回）、21時台（1回）です。");
+              "この30日で4回。いちばん多かったのは11月29日の2回です。");
+    EXPECT_EQ(p.charts[ByHourChart].summary,
+              "多い時間帯は、7時台（2回）、5時台（1回）、21時台（1回）です。");
     EXPECT_EQ(p.charts[TriggerChart].summary,
-              "きっかけは多い順に、朝（2回）、コーヒー（1回）です。");
+              "きっかけは多い順に、朝（3回）、コーヒー（1回）です。");
     EXPECT_EQ(
         p.charts[WeeklyStrengthChart].summary,
         "平均の強さは、11月18日からの週が4.0、11月25日からの週が2.0で、弱くなってきています。");
@@ -191,6 +193,13 @@ TEST(CravingPattern, SentencesAndEmptyState) {
     EXPECT_TRUE(later.emptyText.startsWith("いまの挑戦では、まだ記録がありません。"));
     EXPECT_EQ(later.headline, "乗り越えた回数：0回（記録した0回のうち）");
 
+    CravingStats flat;
+    flat.weeks[10] = {QDate(2010, 11, 18), 1, 3};
+    flat.weeks[11] = {QDate(2010, 11, 25), 2, 6};
+    EXPECT_TRUE(cravingPattern(flat, CravingScope::AllTime)
+                    .charts[WeeklyStrengthChart]
+                    .summary.endsWith("3.0で、変わっていません。"));
+
     for (const auto& [ms, text] : {std::pair(kCravingCountdownMs, "5:00"),
                                    {299001, "5:00"},
                                    {60000, "1:00"},
@@ -202,7 +211,8 @@ TEST(CravingPattern, SentencesAndEmptyState) {
     LoadResult<CravingLog> file{log};
     file.record.lines.push_back({"x", std::nullopt});
     const QStringList text = cravingText(file, quit, now).split("\r\n");
-    EXPECT_EQ(text.count("乗り越えた回数：2回（記録した3回のうち）"), 2);
+    EXPECT_EQ(text.count("乗り越えた回数：3回（記録した4回のうち）"), 2);
+    EXPECT_EQ(text.count(p.charts[TriggerChart].summary), 2);
     EXPECT_EQ(text.back(), "読めない行：1行（ファイルにはそのまま残してあります）");
 }
 

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -59,19 +58,6 @@ class SaveFaults : public ::testing::Test {
         {.setupDone = 1},
         {.setupDone = 1, .blogAddress = "blog.example.jp/" + QString(4000, u'k')}};
 };
-
-TEST_F(SaveFaults, FullDisk) {
-    const QByteArray mountPoint = QFile::encodeName(store.dataDir());
-    if (geteuid() != 0 || ::mount("tmpfs", mountPoint, "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "a full disk needs root to mount a small tmpfs";
-    const std::shared_ptr<void> unmount(nullptr, [&](void*) { ::umount2(mountPoint, MNT_DETACH); });
-    ASSERT_TRUE(save(false));
-    QFile filler(folder().filePath("filler"));
-    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    while (filler.write(QByteArray(4096, 'x')) == 4096) {
-    }
-    expectOldFilesUntilRoom([&] { filler.remove(); });
-}
 
 TEST_F(SaveFaults, FileSizeLimit) {
     rlimit unlimited{};

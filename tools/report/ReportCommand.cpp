@@ -83,6 +83,8 @@ QString unknownArgument(const QString& argument) {
            argument;
 }
 
+// By hand: QCommandLineParser drops the dashes of an unknown option and takes "--" and
+// "--name=value" its own way, so its messages could not stay the documented ones.
 Request parseArguments(const QStringList& arguments) {
     Request r;
     QString chosenFormat;

@@ -75,7 +75,8 @@ void AppController::open(WindowKind kind) {
     case WindowKind::SeasonalGreeting:
         return openDialog(m_seasonal, [&c] { return new SeasonalWindow(c); });
     case WindowKind::Views:
-        return openViews(m_session.state().options.windowMode == 1 ? View::Mini : View::Main);
+        return openViews(m_session.state().options.windowMode == WindowMode::Mini ? View::Mini
+                                                                                  : View::Main);
     case WindowKind::MainView:
         return openViews(View::Main);
     case WindowKind::Settings:
@@ -102,6 +103,7 @@ template <typename Make> void AppController::openDialog(QPointer<QWidget>& slot,
     }
     if (!slot) {
         QWidget* dialog = make();
+        m_context.platform.fitTitleBar(dialog);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->installEventFilter(this);
         connect(dialog, &QObject::destroyed, this, &AppController::quitWhenNoWindowLeft);
@@ -125,8 +127,10 @@ void AppController::openViews(View shown) {
         m_main = new MainWindow(m_context);
         m_mini = new MiniWindow(m_context);
         for (ViewWindow* view :
-             {static_cast<ViewWindow*>(m_main), static_cast<ViewWindow*>(m_mini)})
+             {static_cast<ViewWindow*>(m_main), static_cast<ViewWindow*>(m_mini)}) {
+            m_context.platform.fitTitleBar(view);
             connect(view, &ViewWindow::unloaded, this, [this, view] { viewUnloaded(view); });
+        }
     }
     (shown == View::Mini ? static_cast<ViewWindow*>(m_mini) : m_main)->show();
 }
@@ -219,16 +223,15 @@ QWidget* AppController::makeCravingWindow() {
 }
 
 void AppController::bringBack() {
-    ViewWindow* view = m_session.state().options.windowMode == 1 ? static_cast<ViewWindow*>(m_mini)
-                                                                 : static_cast<ViewWindow*>(m_main);
+    ViewWindow* view = m_session.state().options.windowMode == WindowMode::Mini
+                           ? static_cast<ViewWindow*>(m_mini)
+                           : static_cast<ViewWindow*>(m_main);
     if (view != nullptr) {
         view->bringBack();
         return;
     }
-    for (const QPointer<QWidget>& dialog : dialogs()) {
-        if (dialog && dialog->isVisible())
-            bringToFront(dialog, m_context.platform.windowPlacementKnown());
-    }
+    for (const QPointer<QWidget>& dialog : dialogs())
+        raiseOpen(dialog);
 }
 
 std::array<QPointer<QWidget>, 9> AppController::dialogs() const {
