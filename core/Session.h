@@ -102,9 +102,11 @@ class Session final : public QObject {
     // The settings save: the quit moment and profile are checked and written, then the
     // options; a stop after initial.ini leaves it written.
     SaveOutcome saveSettings(const SettingsEntry& entry);
-    // While the settings window is open, a restart would be written over by its save.
-    void setEditingSettings(bool editing) { m_editingSettings = editing; }
-    bool editingSettings() const { return m_editingSettings; }
+    // While a settings window is open, a restart would be written over by its save. Counted:
+    // a closed window may go only after its successor has come.
+    void settingsWindowOpened() { ++m_settingsWindows; }
+    void settingsWindowGone() { --m_settingsWindows; }
+    bool editingSettings() const { return m_settingsWindows > 0; }
 
     // First run: the profile typed in (false when out of range), then the start at this
     // minute, then both files written with the main view where corner is (false: not saved).
@@ -159,7 +161,7 @@ class Session final : public QObject {
     QTimer m_timer;
     MilestoneWatch m_milestones{m_store};
     bool m_milestonesStarted = false;
-    bool m_editingSettings = false;
+    int m_settingsWindows = 0;
 };
 
 } // namespace kemurina

@@ -81,6 +81,8 @@ TEST_F(SessionTest, SettingsSaveInOrder) {
     EXPECT_EQ(optionsFile(), "1,100000,100,1,99,1,600,900,16711680,255,\"my.example.jp/board/\","
                              "1,4500,6000,\"Space\"\r\n");
     EXPECT_EQ(session.state().options, files.loadOptions().record);
+    EXPECT_EQ(session.saveSettings(entered("2010/1/1/0/0/20/300/0/0/1")), Saved); // no tax
+    EXPECT_EQ(optionsFile().left(14), "1,0,0,1,1,0,60");
     ASSERT_TRUE(QFile::remove(files.optionsPath()) && QDir().mkpath(files.optionsPath()));
     EXPECT_EQ(session.saveSettings(e), WriteFailed); // option.ini cannot be written
     ASSERT_TRUE(QDir(files.dataDir()).removeRecursively());
@@ -102,6 +104,8 @@ TEST_F(SessionTest, FirstRun) {
     EXPECT_EQ(optionsFile(), "1,12244,5,0,5,1,450,750,9241372,16777215,"
                              "\"kemurina.example.jp/community/\",2,0,0,\"" +
                                  encodeCp932("ソルジャー") + "\"\r\n");
+    ASSERT_TRUE(QFile::remove(files.optionsPath()) && QDir().mkpath(files.optionsPath()));
+    EXPECT_FALSE(session.completeStart({450, 750})) << "option.ini could not be written";
 }
 
 } // namespace

@@ -81,7 +81,7 @@ std::optional<std::int32_t> checkedIndex(const std::array<QRadioButton*, N>& but
 
 SettingsWindow::SettingsWindow(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context), m_session(context.session) {
-    m_session.setEditingSettings(true);
+    m_session.settingsWindowOpened();
     setUpDialog(this, "Form2",
                 QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - pelnoa"));
     fixClientSize(this, 5655, 3390);
@@ -287,7 +287,7 @@ void SettingsWindow::cancel() {
 }
 
 SettingsWindow::~SettingsWindow() {
-    m_session.setEditingSettings(false);
+    m_session.settingsWindowGone();
 }
 
 } // namespace kemurina
