@@ -29,3 +29,46 @@ visible_windows() {
     done
 }
 window_titled() { visible_windows | awk -F'\t' -v t="$1" '$2 == t { print $1; exit }'; }
+
+# Sets build, artifacts and work; at the end the processes in $pids stop and the logs and the
+# data folder under $data_dir stay with the screenshots. $1: the build folder given, if any.
+e2e_begin() {
+    build=$(realpath -m "${1:-${KEMURINA_BUILD_DIR:-$root/build}}")
+    artifacts=$build/$e2e_name-artifacts
+    rm -rf "$artifacts"
+    mkdir -p "$artifacts"
+    work=$(mktemp -d "/tmp/kemurina-$e2e_name.XXXXXX")
+    pids=()
+    trap e2e_end EXIT
+    trap 'fail "$BASH_COMMAND (line $LINENO)"' ERR
+}
+e2e_end() {
+    kill "${pids[@]}" 2>/dev/null || true
+    wait 2>/dev/null || true
+    ! declare -F e2e_undo >/dev/null || e2e_undo
+    cp "$work"/*.log "$artifacts/" 2>/dev/null || true
+    cp -r "${data_dir:-$work/none}/kemurinadata" "$artifacts/" 2>/dev/null || true
+    rm -rf "$work"
+}
+
+# A user of their own: an empty home and runtime folder, nothing of the caller's session.
+own_user() {
+    export HOME=$work/home TMPDIR=$work/tmp XDG_RUNTIME_DIR=$work/runtime
+    mkdir -p -m 700 "$HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
+    unset XDG_DATA_HOME XDG_CONFIG_HOME DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM QT_SCALE_FACTOR \
+        XDG_SESSION_TYPE WAYLAND_DISPLAY
+    libfaketime=$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime\.so\.1$' | head -n1)
+}
+
+# With no graphical session to use the program says so in both languages, ends with status 1
+# and makes no data folder.
+expect_no_session() { # name program NAME=value...
+    local status=0
+    mkdir -p "$work/$1"
+    (cd "$work/$1" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${@:3}" "$2" \
+        >"$work/$1.log" 2>&1) || status=$?
+    ((status == 1)) || fail "$1: the program ended with status $status, not 1"
+    grep -q 'グラフィカルなセッション' "$work/$1.log" || fail "$1: no word in Japanese"
+    grep -q 'graphical session' "$work/$1.log" || fail "$1: no word in English"
+    [[ ! -e $work/$1/kemurinadata ]] || fail "$1: it made a data folder"
+}

@@ -17,32 +17,13 @@ system=false
 [[ ${1:-} != --system ]] || system=true
 ! $system || shift
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build=$(realpath -m "${1:-${KEMURINA_BUILD_DIR:-$root/build}}")
-artifacts=$build/e2e-artifacts
-rm -rf "$artifacts"
-mkdir -p "$artifacts"
-work=$(mktemp -d /tmp/kemurina-e2e.XXXXXX)
-data_dir=$work/home/.local/share/kemurina
-pids=()
-installed=false
-
-# Whatever the outcome, the logs and the data files stay with the screenshots.
-cleanup() {
-    kill "${pids[@]}" 2>/dev/null || true
-    wait 2>/dev/null || true
-    if $installed; then
-        apt-get remove -y -q kemurina >/dev/null 2>&1 || true
-    fi
-    cp "$work"/*.log "$artifacts/" 2>/dev/null || true
-    cp -r "$data_dir/kemurinadata" "$artifacts/" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'fail "$BASH_COMMAND (line $LINENO)"' ERR
-
 e2e_name=e2e
 # shellcheck source=tests/e2e/helpers.sh
 source "$root/tests/e2e/helpers.sh"
+e2e_begin "${1:-}"
+data_dir=$work/home/.local/share/kemurina
+installed=false
+e2e_undo() { ! $installed || apt-get remove -y -q kemurina >/dev/null 2>&1 || true; }
 
 # --- the package -----------------------------------------------------------------------
 
@@ -75,14 +56,7 @@ exec_line=$(sed -n 's/^Exec=//p' "$desktop_file")
 [[ -x $prefix/bin/$exec_line ]] || fail "the menu entry runs '$exec_line', which the package lacks"
 
 log "started without a display: a word in Japanese and English, no data folder"
-mkdir -p "$work/no-display"
-status=0
-(cd "$work/no-display" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
-    "$prefix/bin/kemurina" >"$work/no-display.log" 2>&1) || status=$?
-((status == 1)) || fail "without a display the program ended with status $status, not 1"
-grep -q 'グラフィカルなセッション' "$work/no-display.log" || fail "no word in Japanese without a display"
-grep -q 'graphical session' "$work/no-display.log" || fail "no word in English without a display"
-[[ ! -e $work/no-display/kemurinadata ]] || fail "started without a display, it made a data folder"
+expect_no_session no-display "$prefix/bin/kemurina"
 
 # --- the desktop -----------------------------------------------------------------------
 
@@ -96,11 +70,7 @@ trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel
 pids+=($!)
 wait_until 10 shows xdotool search --class trayer || fail "trayer did not start"
 
-# A user of their own: an empty home, no session bus (the tray is the XEmbed one), X11.
-export HOME=$work/home TMPDIR=$work/tmp XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
-unset XDG_DATA_HOME DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM QT_SCALE_FACTOR
-libfaketime=$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime\.so\.1$' | head -n1)
+own_user # no session bus: the tray is the XEmbed one, on X11
 [[ -n $libfaketime ]] || fail "libfaketime is not installed"
 
 # Runs a command with the clock frozen at the given minute, so that the program and the report

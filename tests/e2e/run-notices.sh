@@ -15,37 +15,18 @@ if [[ -z ${KEMURINA_E2E_DISPLAY:-} ]]; then
 fi
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build=$(realpath -m "${1:-${KEMURINA_BUILD_DIR:-$root/build}}")
-artifacts=$build/notices-artifacts
-rm -rf "$artifacts"
-mkdir -p "$artifacts"
-work=$(mktemp -d /tmp/kemurina-notices.XXXXXX)
-pids=()
-
-cleanup() {
-    kill "${pids[@]}" 2>/dev/null || true
-    wait 2>/dev/null || true
-    cp "$work"/*.log "$artifacts/" 2>/dev/null || true
-    cp -r "$work/app/kemurinadata" "$artifacts/" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'fail "$BASH_COMMAND (line $LINENO)"' ERR
-
 e2e_name=notices
 # shellcheck source=tests/e2e/helpers.sh
 source "$root/tests/e2e/helpers.sh"
+e2e_begin "${1:-}"
+data_dir=$work/app
 
 cmake --build "$build" --target kemurina >/dev/null
 program=$build/app/kemurina
-libfaketime=$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime\.so\.1$' | head -n1)
+own_user
 [[ -n $libfaketime ]] || fail "libfaketime is not installed"
 
-# A user of their own: an empty home and a session bus that only this test uses.
-export HOME=$work/home TMPDIR=$work/tmp XDG_RUNTIME_DIR=$work/runtime
-export XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
-mkdir -p -m 700 "$HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR
+# A session bus that only this test uses.
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
 dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" \
     >"$work/dbus.log" 2>&1 &

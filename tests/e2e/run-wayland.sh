@@ -17,34 +17,15 @@ if [[ -z ${KEMURINA_WAYLAND_E2E_DISPLAY:-} ]]; then
 fi
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build=$(realpath -m "${1:-${KEMURINA_BUILD_DIR:-$root/build}}")
-artifacts=$build/wayland-artifacts
-rm -rf "$artifacts"
-mkdir -p "$artifacts"
-work=$(mktemp -d /tmp/kemurina-wayland.XXXXXX)
-pids=()
-
-cleanup() {
-    kill "${pids[@]}" 2>/dev/null || true
-    wait 2>/dev/null || true
-    cp "$work"/*.log "$artifacts/" 2>/dev/null || true
-    cp -r "$work/data/kemurinadata" "$artifacts/" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'fail "$BASH_COMMAND (line $LINENO)"' ERR
-
 e2e_name=wayland
 # shellcheck source=tests/e2e/helpers.sh
 source "$root/tests/e2e/helpers.sh"
+e2e_begin "${1:-}"
+data_dir=$work/data
 
 cmake --build "$build" --target kemurina >/dev/null
 program=$build/app/kemurina
-
-# A user of their own: an empty home and runtime folder, no session bus, so no tray either.
-export HOME=$work/home TMPDIR=$work/tmp XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$HOME" "$TMPDIR" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM QT_SCALE_FACTOR XDG_SESSION_TYPE WAYLAND_DISPLAY
+own_user # no session bus, so no tray either
 x11_display=$DISPLAY
 
 # Starts the program in the data folder with only the given environment for its display.
@@ -55,14 +36,7 @@ start() { # log-name NAME=value...
 }
 
 log "a stale WAYLAND_DISPLAY: the program's own message, status 1, no data folder"
-mkdir -p "$work/stale"
-status=0
-(cd "$work/stale" && env -u DISPLAY WAYLAND_DISPLAY=wayland-gone "$program" \
-    >"$work/stale.log" 2>&1) || status=$?
-((status == 1)) || fail "with a stale WAYLAND_DISPLAY the program ended with status $status"
-grep -q 'グラフィカルなセッション' "$work/stale.log" || fail "no word in Japanese: $(cat "$work/stale.log")"
-grep -q 'no display server answers' "$work/stale.log" || fail "no word in English: $(cat "$work/stale.log")"
-[[ ! -e $work/stale/kemurinadata ]] || fail "with a stale WAYLAND_DISPLAY it made a data folder"
+expect_no_session stale "$program" WAYLAND_DISPLAY=wayland-gone
 
 # --- the compositor --------------------------------------------------------------------
 
