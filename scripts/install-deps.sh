@@ -5,7 +5,10 @@
 #   install-deps.sh --run   what building and running the program needs
 #   install-deps.sh         also the test suite and the benchmarks
 #   install-deps.sh --ci    also what CI runs: clang and its sanitizer runtimes, Xvfb and the
-#                           desktop tools of the end-to-end test, the validators and lintian
+#                           desktop tools of the end-to-end test, the validators and lintian,
+#                           and the Windows build with Wine to run it
+#   install-deps.sh --windows   what scripts/windows/build.sh needs: MinGW-w64, NSIS, zip,
+#                           the source tools that fetch Qt's source, GoogleTest's source
 set -euo pipefail
 
 run_packages=(
@@ -19,12 +22,21 @@ ci_packages=(
     faketime valgrind desktop-file-utils appstream lintian
     dpkg-dev file openbox trayer at-spi2-core python3-pyatspi dbus-daemon xauth
 )
+windows_packages=(
+    cmake ninja-build ccache qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+    g++-mingw-w64-x86-64-posix dpkg-dev googletest nsis zip
+)
+wine_packages=(wine wine64 fonts-wine fonts-ipafont-gothic libfaketime)
 case "${1:-}" in
 --run) packages=("${run_packages[@]}") ;;
 "") packages=("${run_packages[@]}" "${test_packages[@]}") ;;
---ci | --all) packages=("${run_packages[@]}" "${test_packages[@]}" "${ci_packages[@]}") ;;
+--windows) packages=("${windows_packages[@]}") ;;
+--ci | --all)
+    packages=("${run_packages[@]}" "${test_packages[@]}" "${ci_packages[@]}"
+        "${windows_packages[@]}" "${wine_packages[@]}")
+    ;;
 *)
-    echo "usage: $0 [--run | --ci]" >&2
+    echo "usage: $0 [--run | --ci | --windows]" >&2
     exit 2
     ;;
 esac
@@ -43,4 +55,5 @@ echo "install-deps: installing ${#missing[@]} missing Debian packages: ${missing
 SUDO=""
 [[ $(id -u) -ne 0 ]] && SUDO="sudo"
 $SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=900 install -y -qq \
+    --no-install-recommends "${missing[@]}"
