@@ -5,6 +5,8 @@
 
 #include "support/Fakes.h"
 #include "ui/main/AppController.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MiniWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -55,11 +57,10 @@ int main(int argc, char* argv[]) {
     if (!files.saveQuitProfile(profile) || !files.saveOptions(options))
         return 2;
     auto clock = std::make_unique<FixedClock>(DateTimeParts{2010, 10, 11, 12, 0});
-    auto fakePlatform = std::make_unique<FakePlatform>();
     FixedClock& now = *clock;
-    FakePlatform& platform = *fakePlatform;
-    AppController app(dir.path(),
-                      {std::move(clock), std::make_unique<FixedRandom>(), std::move(fakePlatform)});
+    FakePlatform platform;
+    Session session(dir.path(), std::move(clock), std::make_unique<FixedRandom>());
+    AppController app(session, platform);
     if (!app.start())
         return 2;
 
@@ -67,11 +68,11 @@ int main(int argc, char* argv[]) {
     const auto round = [&](int i) {
         now.current.minute = i % 60;
         now.current.hour = (i / 60) % 24;
-        app.refreshAll();
+        session.refresh();
         if (i % 10 == 0)
-            app.switchToMiniView();
+            session.showMiniView();
         if (i % 10 == 5)
-            app.switchToMainView();
+            session.showMainView();
         if (i % 7 == 0) {
             ViewWindow* visible = app.mainView()->isVisible()
                                       ? static_cast<ViewWindow*>(app.mainView())
@@ -80,9 +81,9 @@ int main(int argc, char* argv[]) {
             platform.lastActivation(QSystemTrayIcon::Trigger);
         }
         if (i % 5 == 0)
-            app.copyLongReport();
+            app.mainView()->run({ViewCommand::CopyReport});
         if (i % 5 == 2)
-            app.copyShortPost();
+            app.miniView()->run({ViewCommand::CopyPost});
         if (i % 50 == 0)
             QCoreApplication::processEvents();
     };

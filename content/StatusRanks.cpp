@@ -1,5 +1,6 @@
 #include "content/StatusRanks.h"
 
+#include <algorithm>
 #include <array>
 
 namespace kemurina {
@@ -172,7 +173,52 @@ const char* tourTitle(std::int32_t days, std::int32_t years) {
     return title;
 }
 
+void addLadderPoints(StatusChangePoints& points) {
+    for (const LadderRow& row : kLadder) {
+        const bool byDay = row.cond == Cond::DayIs || row.cond == Cond::DayAbove;
+        auto& list = byDay ? points.days : points.years;
+        // An exact match holds from its value and stops one later; "above" starts one later.
+        if (row.cond == Cond::DayIs || row.cond == Cond::YearsAre)
+            list.push_back(row.threshold);
+        list.push_back(row.threshold + 1);
+    }
+}
+
+void addTourPoints(StatusChangePoints& points) {
+    for (std::int32_t day = 0; day <= kTourDays; ++day)
+        points.days.push_back(day);
+    for (const TourYearRow& row : kTourYears)
+        points.years.push_back(row.minYears);
+}
+
+void sortUnique(std::vector<std::int32_t>& list) {
+    std::sort(list.begin(), list.end());
+    list.erase(std::unique(list.begin(), list.end()), list.end());
+}
+
+int themeIndex(const QString& theme) {
+    for (std::size_t i = 0; i < kStatusThemes.size(); ++i) {
+        if (theme == QString::fromUtf8(kStatusThemes[i]))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 } // namespace
+
+StatusChangePoints statusChangePoints(const QString& theme) {
+    StatusChangePoints points;
+    const int index = themeIndex(theme);
+    if (index < 0)
+        return points;
+    if (index < 3)
+        addLadderPoints(points);
+    else
+        addTourPoints(points);
+    sortUnique(points.days);
+    sortUnique(points.years);
+    return points;
+}
 
 std::span<const char* const> tourPlaces() {
     return kTourPlaces;
@@ -181,13 +227,11 @@ std::span<const char* const> tourPlaces() {
 QString statusTitle(const QString& theme, std::int32_t wholeDays, std::int32_t years) {
     if (wholeDays < 0)
         return {};
-    const char* title = nullptr;
-    for (std::size_t i = 0; i < kStatusThemes.size(); ++i) {
-        if (theme != QString::fromUtf8(kStatusThemes[i]))
-            continue;
-        title = i < 3 ? ladderTitle(i, wholeDays, years) : tourTitle(wholeDays, years);
-        break;
-    }
+    const int index = themeIndex(theme);
+    if (index < 0)
+        return {};
+    const char* title = index < 3 ? ladderTitle(static_cast<std::size_t>(index), wholeDays, years)
+                                  : tourTitle(wholeDays, years);
     return title ? QString::fromUtf8(title) : QString();
 }
 

@@ -18,6 +18,7 @@ constexpr char kDataFolder[] = "kemurinadata";
 constexpr char kQuitProfileFile[] = "initial.ini";
 constexpr char kOptionsFile[] = "option.ini";
 constexpr char kHistoryFile[] = "history.ini";
+constexpr char kMilestoneFile[] = "milestone.ini";
 // Far above any line this program writes; a bigger file is not one of ours.
 constexpr qint64 kMaxFileBytes = 64 * 1024;
 // Tens of thousands of attempts.
@@ -25,6 +26,7 @@ constexpr qint64 kMaxHistoryBytes = 4 * 1024 * 1024;
 constexpr int kQuitProfileFields = 8;
 constexpr int kOptionsFields = 15;
 constexpr int kHistoryFields = 13;
+constexpr int kMilestoneFields = 6;
 
 struct Field {
     QString text;
@@ -309,6 +311,24 @@ std::optional<Options> parseOptionsLine(QByteArrayView fileBytes) {
     return o;
 }
 
+QByteArray formatMilestoneLine(const MilestoneRecord& r) {
+    QStringList f;
+    for (const std::int32_t v : {r.lastTold.year, r.lastTold.month, r.lastTold.day, r.lastTold.hour,
+                                 r.lastTold.minute, std::int32_t{r.notify}})
+        f << QString::number(v);
+    return finishLine(f);
+}
+
+std::optional<MilestoneRecord> parseMilestoneLine(QByteArrayView fileBytes) {
+    const auto v = readIntegers(fileBytes, kMilestoneFields);
+    if (!v || ((*v)[5] != 0 && (*v)[5] != 1))
+        return std::nullopt;
+    const MilestoneRecord r{{(*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4]}, (*v)[5] == 1};
+    if (!isCalendarMoment(r.lastTold))
+        return std::nullopt;
+    return r;
+}
+
 History parseHistory(QByteArrayView fileBytes) {
     History history;
     for (QByteArrayView rest = fileBytes; !rest.isEmpty();) {
@@ -356,6 +376,10 @@ QString DataStore::historyPath() const {
     return QDir(dataDir()).filePath(QString::fromLatin1(kHistoryFile));
 }
 
+QString DataStore::milestonePath() const {
+    return QDir(dataDir()).filePath(QString::fromLatin1(kMilestoneFile));
+}
+
 bool DataStore::ensureDataDir() const {
     return QDir().mkpath(dataDir());
 }
@@ -377,6 +401,10 @@ LoadResult<History> DataStore::loadHistory() const {
     return result;
 }
 
+LoadResult<MilestoneRecord> DataStore::loadMilestoneRecord(const DateTimeParts& now) const {
+    return loadRecord(milestonePath(), MilestoneRecord{now}, parseMilestoneLine);
+}
+
 bool DataStore::saveQuitProfile(const QuitProfile& profile) const {
     return writeAtomically(dataDir(), quitProfilePath(), formatQuitProfileLine(profile));
 }
@@ -387,6 +415,10 @@ bool DataStore::saveOptions(const Options& options) const {
 
 bool DataStore::saveHistory(const History& history) const {
     return writeAtomically(dataDir(), historyPath(), formatHistory(history));
+}
+
+bool DataStore::saveMilestoneRecord(const MilestoneRecord& record) const {
+    return writeAtomically(dataDir(), milestonePath(), formatMilestoneLine(record));
 }
 
 } // namespace kemurina

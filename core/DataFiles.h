@@ -15,6 +15,11 @@ QByteArray formatOptionsLine(const Options& options);
 std::optional<QuitProfile> parseQuitProfileLine(QByteArrayView fileBytes);
 std::optional<Options> parseOptionsLine(QByteArrayView fileBytes);
 
+// milestone.ini: the moment last told (year, month, day, hour, minute), then 1 or 0 for
+// whether milestones are told at all.
+QByteArray formatMilestoneLine(const MilestoneRecord& record);
+std::optional<MilestoneRecord> parseMilestoneLine(QByteArrayView fileBytes);
+
 // history.ini: one attempt a line in the same conventions, start and end moment, then
 // cigarettesPerDay, packPrice and cigaretteLength. Lines may end in LF alone; empty lines
 // hold nothing and are dropped. A rewrite gives every line back as it was read.
@@ -46,6 +51,7 @@ class DataStore {
     QString quitProfilePath() const;
     QString optionsPath() const;
     QString historyPath() const;
+    QString milestonePath() const;
 
     bool ensureDataDir() const;
 
@@ -55,12 +61,15 @@ class DataStore {
     // Missing: an empty history. Unreadable (or far too big to be ours): an empty history
     // that must not be saved over the file.
     LoadResult<History> loadHistory() const;
+    // Anything but a readable file gives a record told up to now, with notices on.
+    LoadResult<MilestoneRecord> loadMilestoneRecord(const DateTimeParts& now) const;
 
     // Atomic: the old file stays whole unless the new one was written completely.
     // Returns false when nothing was saved.
     bool saveQuitProfile(const QuitProfile& profile) const;
     bool saveOptions(const Options& options) const;
     bool saveHistory(const History& history) const;
+    bool saveMilestoneRecord(const MilestoneRecord& record) const;
 
   private:
     QString m_appDir;

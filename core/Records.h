@@ -65,6 +65,14 @@ struct Options {
     friend bool operator==(const Options&, const Options&) = default;
 };
 
+// Up to which moment the milestones have been told, and whether to tell them (milestone.ini).
+struct MilestoneRecord {
+    DateTimeParts lastTold;
+    bool notify = true;
+
+    friend bool operator==(const MilestoneRecord&, const MilestoneRecord&) = default;
+};
+
 // Red, green and blue of a Windows colour value (red in the low byte).
 struct Rgb {
     int red = 0;
@@ -74,6 +82,12 @@ struct Rgb {
     static Rgb fromWindowsColor(std::int32_t value);
     std::int32_t toWindowsColor() const;
     friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// A window's top-left corner in twips.
+struct TwipsPoint {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
 };
 
 // One twip is 1/1440 inch; the layout assumes 15 twips per logical pixel.

@@ -81,10 +81,14 @@ SpokenTexts spokenTexts(const AppState& state) {
         spoken.pictures[i] = QStringLiteral("卒煙") +
                              wideNumber(milestoneFirstDay(static_cast<MilestonePicture>(i))) +
                              QStringLiteral("日達成の記念") + kSeparator +
-                             utf8(kMilestonePictures[i]);
+                             milestonePictureName(static_cast<MilestonePicture>(i));
     spoken.progress = QStringLiteral("次の目標まで") + wideNumber(kProgressMaximum) +
                       QStringLiteral("分の") + wideNumber(state.display.milestones.progressValue);
     return spoken;
+}
+
+QString milestonePictureName(MilestonePicture picture) {
+    return utf8(kMilestonePictures[picture]);
 }
 
 QString colourSampleText(std::int32_t textColor, std::int32_t backColor) {

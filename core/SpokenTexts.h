@@ -22,6 +22,9 @@ struct SpokenTexts {
 };
 SpokenTexts spokenTexts(const AppState& state);
 
+// What a milestone picture shows: アヒルの副隊長がやってきた
+QString milestonePictureName(MilestonePicture picture);
+
 // A colour sample read out: 文字は白、背景は紺 (each colour by its nearest everyday name).
 QString colourSampleText(std::int32_t textColor, std::int32_t backColor);
 

@@ -7,9 +7,9 @@
 
 #include "FuzzInput.h"
 #include "core/DataFiles.h"
+#include "core/EntryRules.h"
 #include "core/Refresh.h"
 #include "core/Reports.h"
-#include "ui/dialogs/EntryRules.h"
 
 #include <QDate>
 #include <QList>

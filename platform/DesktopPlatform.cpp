@@ -7,6 +7,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSystemTrayIcon>
@@ -44,7 +46,47 @@ bool DesktopPlatform::anotherInstanceRunning() {
     m_instanceLock->setStaleLockTime(0);
     m_otherInstance =
         !m_instanceLock->tryLock(0) && m_instanceLock->error() == QLockFile::LockFailedError;
+    if (m_otherInstance)
+        askRunningInstanceToShow();
+    else
+        listenForLaterStarts();
     return m_otherInstance;
+}
+
+void DesktopPlatform::whenStartedAgain(std::function<void()> handler) {
+    m_startedAgain = std::move(handler);
+}
+
+QString DesktopPlatform::instanceServerName() const {
+    // A plain name: a socket in the temporary folder here, a named pipe on Windows.
+    const QByteArray key =
+        QCryptographicHash::hash(m_lockPath.toUtf8(), QCryptographicHash::Sha1).toHex();
+    return QStringLiteral("kemurina-%1").arg(QString::fromLatin1(key.left(16)));
+}
+
+void DesktopPlatform::listenForLaterStarts() {
+    m_instanceServer = std::make_unique<QLocalServer>();
+    m_instanceServer->setSocketOptions(QLocalServer::UserAccessOption);
+    // A killed holder leaves its socket behind; the lock is ours now, and so is the name.
+    QLocalServer::removeServer(instanceServerName());
+    // Without it a later start only says that this one runs, as it always did.
+    if (!m_instanceServer->listen(instanceServerName()))
+        return;
+    QLocalServer* server = m_instanceServer.get();
+    QObject::connect(server, &QLocalServer::newConnection, server, [this, server] {
+        // A connection is the whole request.
+        while (QLocalSocket* knock = server->nextPendingConnection())
+            knock->deleteLater();
+        if (m_startedAgain)
+            m_startedAgain();
+    });
+}
+
+void DesktopPlatform::askRunningInstanceToShow() const {
+    QLocalSocket socket;
+    socket.connectToServer(instanceServerName());
+    if (socket.waitForConnected(1000))
+        socket.disconnectFromServer();
 }
 
 bool DesktopPlatform::openUrl(const QString& address) {
@@ -76,6 +118,10 @@ std::optional<QColor> DesktopPlatform::chooseColor(QWidget* parent, const QColor
 
 bool DesktopPlatform::notificationAreaAvailable() const {
     return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+bool DesktopPlatform::windowPlacementKnown() const {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 QSize DesktopPlatform::screenSizeTwips() const {

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <memory>
 
+class QLocalServer;
 class QSystemTrayIcon;
 
 namespace kemurina {
@@ -23,19 +24,28 @@ class DesktopPlatform final : public Platform {
     static QString instanceLockPath();
 
     bool anotherInstanceRunning() override;
+    void whenStartedAgain(std::function<void()> handler) override;
     bool openUrl(const QString& address) override;
     void showMessage(QWidget* parent, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     bool notificationAreaAvailable() const override;
+    bool windowPlacementKnown() const override;
     QSize screenSizeTwips() const override;
     void showTrayIcon(const QObject* owner, const QIcon& icon, const QString& tip,
                       TrayActivation onActivated) override;
     void removeTrayIcon(const QObject* owner) override;
 
   private:
+    QString instanceServerName() const;
+    void listenForLaterStarts();
+    void askRunningInstanceToShow() const;
+
     QString m_lockPath;
     std::unique_ptr<QLockFile> m_instanceLock;
+    // Next to the lock: a later start's knock; closed before the lock is released.
+    std::unique_ptr<QLocalServer> m_instanceServer;
+    std::function<void()> m_startedAgain;
     bool m_instanceChecked = false;
     bool m_otherInstance = false;
     QHash<const QObject*, QPointer<QSystemTrayIcon>> m_trayIcons;

@@ -22,7 +22,12 @@ class Platform {
 
     // True when another instance of the program is running. The first call claims the
     // instance for this process; a crashed holder never blocks a later start.
+    // The running instance is then asked to bring its window back.
     virtual bool anotherInstanceRunning() = 0;
+
+    // What this instance does when a later start finds it running (the later start still
+    // ends); it listens from the moment it has claimed the instance.
+    virtual void whenStartedAgain(std::function<void()> handler) = 0;
 
     // Opens a web address in the user's browser; false when nothing could open it.
     virtual bool openUrl(const QString& address) = 0;
@@ -38,6 +43,11 @@ class Platform {
 
     // False when the desktop has no notification area to put an icon in.
     virtual bool notificationAreaAvailable() const = 0;
+
+    // False where the window system keeps the places and states of windows to itself
+    // (Wayland): a program can neither put its window somewhere nor learn where it is, nor
+    // whether it is minimised.
+    virtual bool windowPlacementKnown() const = 0;
 
     // The primary screen's size in twips.
     virtual QSize screenSizeTwips() const = 0;

@@ -3,6 +3,8 @@
 #include "support/Fakes.h"
 #include "support/Files.h"
 #include "ui/main/AppController.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MiniWindow.h"
 
 #include <QApplication>
 #include <QDate>
@@ -21,20 +23,22 @@ class AppTest : public ::testing::Test {
     QTemporaryDir dir;
     DataStore files{dir.path()};
     FixedClock* clock = nullptr;
-    FakePlatform* platform = nullptr;
+    std::unique_ptr<FakePlatform> platform;
+    std::unique_ptr<Session> session;
     std::unique_ptr<AppController> app;
 
     void SetUp() override {
-        AppController::Services fakes;
-        fakes.clock.reset(clock = new FixedClock(kQuit));
-        fakes.random = std::make_unique<FixedRandom>(50);
-        fakes.platform.reset(platform = new FakePlatform);
-        app = std::make_unique<AppController>(dir.path(), std::move(fakes));
+        clock = new FixedClock(kQuit);
+        session = std::make_unique<Session>(dir.path(), std::unique_ptr<Clock>(clock),
+                                            std::make_unique<FixedRandom>(50));
+        platform = std::make_unique<FakePlatform>();
+        app = std::make_unique<AppController>(*session, *platform);
         setElapsed(10);
     }
 
     void TearDown() override {
         app.reset();
+        session.reset();
         settle();
     }
 

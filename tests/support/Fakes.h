@@ -14,6 +14,7 @@ class FakePlatform final : public Platform {
     bool anotherInstance = false;
     bool openUrlSucceeds = true;
     bool notificationArea = true;
+    bool placementKnown = true;
     bool answerYes = false;
     QList<std::optional<QColor>> colourAnswers; // empty: the user cancels
 
@@ -31,7 +32,12 @@ class FakePlatform final : public Platform {
     std::vector<TrayCall> trayCalls;
     TrayActivation lastActivation; // the last shown icon's
 
+    std::function<void()> startedAgain; // a later start's knock, as the program handles it
+
     bool anotherInstanceRunning() override { return anotherInstance; }
+    void whenStartedAgain(std::function<void()> handler) override {
+        startedAgain = std::move(handler);
+    }
     bool openUrl(const QString& address) override {
         openedUrls << address;
         return openUrlSucceeds;
@@ -46,6 +52,7 @@ class FakePlatform final : public Platform {
         return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
     }
     bool notificationAreaAvailable() const override { return notificationArea; }
+    bool windowPlacementKnown() const override { return placementKnown; }
     QSize screenSizeTwips() const override { return {1920 * 15, 1080 * 15}; }
     void showTrayIcon(const QObject* owner, const QIcon& icon, const QString& tip,
                       TrayActivation onActivated) override {

@@ -54,7 +54,7 @@ TEST_F(ReportTool, TheEngineTextsAndJson) {
     const QJsonObject o = QJsonDocument::fromJson(out).object();
     EXPECT_EQ(o.keys().join(' '),
               "captions cigarettesNotSmoked comparisonObject elapsed health history lifeMinutes "
-              "longReport lungColour metres milestones miniSummary moneySaved now profile "
+              "longReport lungColour metres milestones miniSummary moneySaved nextMilestone now profile "
               "quitMoment schema shortPost shortSummary taxShare theme totalLengthMm "
               "totalMinutes version wholeDays");
     EXPECT_TRUE(out.contains("\"status\": \"" + s.display.captions[StatusCaption].toUtf8()))
@@ -67,6 +67,8 @@ TEST_F(ReportTool, TheEngineTextsAndJson) {
     EXPECT_EQ(o["history"]["attempts"][0]["start"].toString(), "2010-09-01T00:00");
     EXPECT_EQ(o["history"]["attempts"][0]["profile"]["packPrice"].toInt(), 300);
     EXPECT_EQ(o["history"]["totals"]["minutes"].toInt(), 6480 + 4565);
+    EXPECT_EQ(o["nextMilestone"]["moment"].toString(), "2010-10-05T00:00"); // 兵長 to 伍長
+    EXPECT_EQ(o["nextMilestone"]["kind"].toString(), "status");
 }
 
 TEST_F(ReportTool, Arguments) {

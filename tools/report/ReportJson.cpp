@@ -1,6 +1,7 @@
 #include "tools/report/ReportJson.h"
 
 #include "content/ComparisonObjects.h"
+#include "core/Milestones.h"
 #include "core/Recovery.h"
 #include "core/Reports.h"
 
@@ -106,6 +107,21 @@ QJsonObject historyJson(const LoadResult<History>& history, const QuitProfile& p
             {"totals", figuresJson(h.totals)}};
 }
 
+// By MilestoneKind.
+constexpr std::array<const char*, 4> kMilestoneKindKeys = {"recovery", "anniversary", "picture",
+                                                           "status"};
+
+QJsonValue nextMilestoneJson(const AppState& s, const DateTimeParts& now) {
+    const auto next = nextMilestone(s.profile, s.options.statusTheme, now);
+    if (!next)
+        return QJsonValue::Null;
+    return QJsonObject{{"kind", kMilestoneKindKeys.at(static_cast<std::size_t>(next->kind))},
+                       {"moment", isoMinute(next->moment)},
+                       {"totalMinutes", qint64(next->minutes)},
+                       {"title", next->title},
+                       {"text", next->sentence}};
+}
+
 } // namespace
 
 QString withLineBreaks(QString text, LineBreaks breaks) {
@@ -136,6 +152,7 @@ QJsonObject reportJson(const AppState& s, const LoadResult<History>& history,
         {"comparisonObject", pickComparison(m.totalLengthMm)},
         {"lungColour", lungJson(s.display.lungColour)},
         {"milestones", milestonesJson(s.display.milestones)},
+        {"nextMilestone", nextMilestoneJson(s, now)},
         {"shortSummary", s.shortSummary},
         {"miniSummary", withLineBreaks(s.display.miniSummary, breaks)},
         {"longReport", withLineBreaks(longReport(s), breaks)},

@@ -1,9 +1,9 @@
 #include "ui/dialogs/DialogLook.h"
 
 #include "core/Checked.h"
+#include "core/EntryRules.h"
 #include "core/Records.h"
 #include "ui/Accessibility.h"
-#include "ui/dialogs/EntryRules.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -22,6 +22,11 @@
 #include <cmath>
 
 namespace kemurina {
+
+QColor toQColor(std::int32_t windowsColor) {
+    const Rgb c = Rgb::fromWindowsColor(windowsColor);
+    return QColor(c.red, c.green, c.blue);
+}
 
 namespace {
 
@@ -116,6 +121,14 @@ TwipsPoint windowTwips(const QWidget* window) {
 
 void moveToTwips(QWidget* window, std::int32_t left, std::int32_t top) {
     window->move(left / kTwipsPerPixel, top / kTwipsPerPixel);
+}
+
+void bringToFront(QWidget* window, bool placementKnown) {
+    if (!placementKnown)
+        window->hide();
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
 }
 
 void centreOnScreen(QWidget* window) {

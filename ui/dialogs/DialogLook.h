@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/Records.h"
+
+#include <QColor>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -33,6 +36,9 @@ inline QString saveFailedMessage() {
                           "データフォルダに書き込めるか確認してください");
 }
 
+// A colour of the records on screen.
+QColor toQColor(std::int32_t windowsColor);
+
 // A rectangle in twips, as the layouts are drawn.
 struct Twips {
     int left = 0;
@@ -51,14 +57,13 @@ void fixClientSize(QWidget* window, int widthTwips, int heightTwips);
 void placeTwips(QWidget* control, const Twips& at);
 
 // A window's outer top-left corner in twips, and back.
-struct TwipsPoint {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-};
 TwipsPoint windowTwips(const QWidget* window);
 void moveToTwips(QWidget* window, std::int32_t left, std::int32_t top);
 
 void centreOnScreen(QWidget* window);
+// Out of the minimised state, on top and active. Where the window system tells nothing of
+// the window (placementKnown false) it is shown anew, the one way back there.
+void bringToFront(QWidget* window, bool placementKnown);
 
 // "ＭＳ ゴシック", falling back to the Japanese gothic faces found on other systems.
 void useGothicFont(QWidget* widget, qreal pointSize);

@@ -19,7 +19,7 @@ QString helpDocument() {
     return text.replace(u'\n', QStringLiteral("\r\n"));
 }
 
-HelpWindow::HelpWindow(AppContext&, QWidget* parent) : QWidget(parent, Qt::Window) {
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setUpDialog(this, "Form5", QStringLiteral("  (?_?) - help"));
     resize(twipsToPixels(9600), twipsToPixels(7200));
 

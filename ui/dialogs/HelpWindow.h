@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ui/AppContext.h"
-
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -16,7 +14,7 @@ class HelpWindow final : public QWidget {
     Q_OBJECT
 
   public:
-    explicit HelpWindow(AppContext& context, QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* parent = nullptr);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

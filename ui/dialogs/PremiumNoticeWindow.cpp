@@ -51,7 +51,8 @@ PremiumNoticeWindow::PremiumNoticeWindow(AppContext& context, QWidget* parent)
                   {240, 2760, 5175, 375});
     connect(pageButton, &QPushButton::clicked, this, &PremiumNoticeWindow::openPage);
 
-    moveToTwips(this, m_context.state.options.mainLeft, m_context.state.options.mainTop);
+    const Options& options = m_context.session.state().options;
+    moveToTwips(this, options.mainLeft, options.mainTop);
 }
 
 void PremiumNoticeWindow::openPage() {
@@ -61,7 +62,7 @@ void PremiumNoticeWindow::openPage() {
 
 void PremiumNoticeWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    m_context.navigator.openSettings();
+    m_context.session.request(WindowKind::Settings);
 }
 
 } // namespace kemurina

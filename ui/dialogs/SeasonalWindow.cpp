@@ -102,7 +102,7 @@ SeasonalWindow::SeasonalWindow(AppContext& context, QWidget* parent)
     connect(startButton, &QPushButton::clicked, this, &SeasonalWindow::start);
     onEnterKey(this, [this] { start(); });
 
-    const QuitProfile& quit = m_context.state.profile;
+    const QuitProfile& quit = m_context.session.state().profile;
     if (const SeasonalLayout* layout = seasonalLayoutFor(quit.quitMonth, quit.quitDay)) {
         setWindowTitle(QString::fromUtf8(layout->title));
         heading->setText(QString::fromUtf8(layout->heading));

@@ -3,7 +3,6 @@
 #include "core/SpokenTexts.h"
 #include "ui/Accessibility.h"
 #include "ui/dialogs/DialogLook.h"
-#include "ui/dialogs/EntryRules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,8 +52,6 @@ constexpr int kCaptionInset = 2;
 constexpr int kCaptionGap = 4;
 
 constexpr int kBoxMaxLength = 256;
-constexpr std::int32_t kMaxTobaccoTax = 100000;
-constexpr std::int32_t kMaxConsumptionTax = 100;
 
 QString utf8(const char* text) {
     return QString::fromUtf8(text);
@@ -72,37 +69,19 @@ std::array<QRadioButton*, N> addChoices(QWidget* parent, const Choice (&choices)
     return buttons;
 }
 
-template <std::size_t N> int checkedIndex(const std::array<QRadioButton*, N>& buttons) {
+template <std::size_t N>
+std::optional<std::int32_t> checkedIndex(const std::array<QRadioButton*, N>& buttons) {
     for (std::size_t i = 0; i < N; ++i)
         if (buttons[i]->isChecked())
-            return static_cast<int>(i);
-    return -1;
-}
-
-bool outside(std::int32_t value, std::int32_t low, std::int32_t high) {
-    return value < low || value > high;
-}
-
-QString trimmedBlanks(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    const auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
-    while (begin < end && blank(text[begin]))
-        ++begin;
-    while (end > begin && blank(text[end - 1]))
-        --end;
-    return text.mid(begin, end - begin);
-}
-
-QColor toQColor(std::int32_t windowsColor) {
-    const Rgb rgb = Rgb::fromWindowsColor(windowsColor);
-    return QColor(rgb.red, rgb.green, rgb.blue);
+            return static_cast<std::int32_t>(i);
+    return std::nullopt;
 }
 
 } // namespace
 
 SettingsWindow::SettingsWindow(AppContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_context(context) {
+    : QWidget(parent, Qt::Window), m_context(context), m_session(context.session) {
+    m_session.setEditingSettings(true);
     setUpDialog(this, "Form2",
                 QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - pelnoa"));
     fixClientSize(this, 5655, 3390);
@@ -220,17 +199,17 @@ void SettingsWindow::buildControls() {
     auto* cancelButton =
         addButton(this, "Command2", QStringLiteral("キャンセル"), {4440, 3000, 1095, 300});
     connect(premium, &QPushButton::clicked, this, [this] {
-        m_context.navigator.openPremiumNotice();
+        m_session.request(WindowKind::PremiumNotice);
         close();
     });
-    connect(help, &QPushButton::clicked, this, [this] { m_context.navigator.openHelp(); });
+    connect(help, &QPushButton::clicked, this, [this] { m_session.request(WindowKind::Help); });
     connect(saveButton, &QPushButton::clicked, this, &SettingsWindow::save);
     connect(cancelButton, &QPushButton::clicked, this, &SettingsWindow::cancel);
 }
 
 void SettingsWindow::fillFromRecords() {
-    const QuitProfile& profile = m_context.state.profile;
-    const Options& options = m_context.state.options;
+    const QuitProfile& profile = m_session.state().profile;
+    const Options& options = m_session.state().options;
     const DateTimeParts quit = profile.quitMoment();
     const std::int32_t parts[] = {quit.year, quit.month, quit.day, quit.hour, quit.minute};
     for (std::size_t i = 0; i < m_quitBoxes.size(); ++i)
@@ -274,83 +253,41 @@ void SettingsWindow::showSampleColours() {
           m_sample->text() + QStringLiteral("　") + colourSampleText(m_textColor, m_backColor));
 }
 
-bool SettingsWindow::stop(const QString& message) {
-    m_context.platform.showMessage(this, message);
-    return false;
-}
-
 void SettingsWindow::save() {
-    const DateTimeParts now = m_context.clock.now();
-    if (!saveQuitProfile(now) || !saveOptions(now))
+    SettingsEntry entry;
+    for (std::size_t i = 0; i < m_quitBoxes.size(); ++i)
+        entry.quitMoment[i] = m_quitBoxes[i]->text();
+    entry.cigarettesPerDay = m_perDayBox->text();
+    entry.packPrice = m_priceBox->text();
+    entry.cigaretteLength = chosenCigaretteLength(m_sizeOptions);
+    entry.blogAddress = m_blogBox->text();
+    entry.profileSuffix = checkedIndex(m_suffixOptions);
+    entry.showPackCount = m_packCountBox->isChecked();
+    entry.statusTheme = m_themeBox->currentText();
+    entry.tobaccoTax = m_tobaccoTaxBox->text();
+    entry.consumptionTax = m_consumptionTaxBox->text();
+    entry.smokingYears = m_yearsBox->text();
+    entry.corner = windowTwips(this);
+    entry.textColor = m_textColor;
+    entry.backColor = m_backColor;
+    const SaveOutcome outcome = m_session.saveSettings(entry);
+    if (outcome != SaveOutcome::Saved) {
+        const QString messages[] = {QString(), rangeMessage(), futureMessage(),
+                                    saveFailedMessage()};
+        m_context.platform.showMessage(this, messages[static_cast<int>(outcome)]);
         return;
-    m_context.navigator.showViewForWindowMode();
+    }
+    m_session.request(WindowKind::Views);
     close();
-}
-
-bool SettingsWindow::saveQuitProfile(const DateTimeParts& now) {
-    std::array<std::int32_t, 5> parts{};
-    for (std::size_t i = 0; i < parts.size(); ++i)
-        parts[i] = valueOfText(m_quitBoxes[i]->text());
-    const DateTimeParts entered{parts[0], parts[1], parts[2], parts[3], parts[4]};
-    int errors = quitMomentRangeErrors(entered, now.year);
-    const bool future = isLaterThan(entered, now);
-
-    QuitProfile profile = m_context.state.profile;
-    profile.setQuitMoment(entered);
-    profile.cigarettesPerDay = valueOfText(m_perDayBox->text());
-    profile.packPrice = valueOfText(m_priceBox->text());
-    errors += smokingProfileRangeErrors(profile.cigarettesPerDay, profile.packPrice);
-    if (errors > 0)
-        return stop(rangeMessage());
-    if (future)
-        return stop(futureMessage());
-    profile.cigaretteLength =
-        chosenCigaretteLength(m_sizeOptions).value_or(profile.cigaretteLength);
-
-    m_context.store.ensureDataDir();
-    if (!m_context.store.saveQuitProfile(profile))
-        return stop(saveFailedMessage());
-    m_context.state.profile = profile;
-    return true;
-}
-
-bool SettingsWindow::saveOptions(const DateTimeParts& now) {
-    Options options = m_context.state.options;
-    options.blogAddress = trimmedBlanks(m_blogBox->text());
-    if (const int suffix = checkedIndex(m_suffixOptions); suffix >= 0)
-        options.profileSuffix = suffix;
-    options.showPackCount = m_packCountBox->isChecked() ? 1 : 0;
-    options.statusTheme = m_themeBox->currentText();
-    const auto tobaccoTax = strictWholeNumber(m_tobaccoTaxBox->text());
-    if (!tobaccoTax || outside(*tobaccoTax, 0, kMaxTobaccoTax))
-        return stop(rangeMessage());
-    options.tobaccoTaxPer1000 = *tobaccoTax;
-    const auto consumptionTax = strictWholeNumber(m_consumptionTaxBox->text());
-    if (!consumptionTax || outside(*consumptionTax, 0, kMaxConsumptionTax))
-        return stop(rangeMessage());
-    options.consumptionTaxPercent = *consumptionTax;
-    options.smokingYears = valueOfText(m_yearsBox->text());
-    if (outside(options.smokingYears, 1, 99))
-        return stop(rangeMessage());
-    const TwipsPoint position = windowTwips(this);
-    options.mainLeft = position.left;
-    options.mainTop = position.top;
-    options.textColor = m_textColor;
-    options.backColor = m_backColor;
-
-    m_context.store.ensureDataDir();
-    const ReadStatus profileFile = m_context.store.loadQuitProfile(now).status;
-    if (profileFile == ReadStatus::Missing || profileFile == ReadStatus::Unreadable)
-        m_context.state.profile = QuitProfile::defaultsAt(now);
-    if (!m_context.store.saveOptions(options))
-        return stop(saveFailedMessage());
-    m_context.state.options = storableOptions(options);
-    return true;
 }
 
 void SettingsWindow::cancel() {
-    m_context.navigator.showViewForWindowMode();
+    m_session.request(WindowKind::Views);
     close();
+}
+
+SettingsWindow::~SettingsWindow() {
+    m_session.setEditingSettings(false);
 }
 
 } // namespace kemurina

@@ -23,6 +23,7 @@ class SettingsWindow final : public QWidget {
 
   public:
     explicit SettingsWindow(AppContext& context, QWidget* parent = nullptr);
+    ~SettingsWindow() override;
 
     void save();
     void cancel();
@@ -32,12 +33,8 @@ class SettingsWindow final : public QWidget {
     void fillFromRecords();
     void chooseColour(std::int32_t& colour);
     void showSampleColours();
-    // Steps of the save; false after a stop, with its message shown.
-    bool saveQuitProfile(const DateTimeParts& now);
-    bool saveOptions(const DateTimeParts& now);
-    bool stop(const QString& message);
-
     AppContext& m_context;
+    Session& m_session;
     std::array<QLineEdit*, 5> m_quitBoxes{};
     QLineEdit* m_perDayBox = nullptr;
     QLineEdit* m_priceBox = nullptr;

@@ -1,7 +1,7 @@
 #include "ui/dialogs/SetupWindow.h"
 
+#include "core/EntryRules.h"
 #include "ui/Accessibility.h"
-#include "ui/dialogs/EntryRules.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -58,18 +58,12 @@ void SetupWindow::setVisible(bool visible) {
 }
 
 void SetupWindow::confirm() {
-    const std::int32_t perDay = valueOfText(m_perDayBox->text());
-    const std::int32_t price = valueOfText(m_priceBox->text());
-    if (smokingProfileRangeErrors(perDay, price) > 0) {
+    if (!m_context.session.acceptSetup(m_perDayBox->text(), m_priceBox->text(),
+                                       chosenCigaretteLength(m_sizeOptions))) {
         m_context.platform.showMessage(this, rangeMessage());
         return;
     }
-    QuitProfile& profile = m_context.state.profile;
-    profile.cigarettesPerDay = perDay;
-    profile.packPrice = price;
-    profile.cigaretteLength =
-        chosenCigaretteLength(m_sizeOptions).value_or(profile.cigaretteLength);
-    m_context.navigator.openStartConfirmation();
+    m_context.session.request(WindowKind::StartConfirmation);
     close();
 }
 

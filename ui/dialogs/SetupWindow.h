@@ -17,10 +17,6 @@ class SetupWindow final : public QWidget {
   public:
     explicit SetupWindow(AppContext& context, QWidget* parent = nullptr);
 
-    // True when the program was found running already: the message has been shown, and the
-    // caller ends the program at once without showing this window or writing anything.
-    bool anotherInstanceFound() const { return m_anotherInstance; }
-
     void confirm();
 
     // Once another instance was found the window never shows: it closes instead, and with no

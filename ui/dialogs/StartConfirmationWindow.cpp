@@ -36,10 +36,9 @@ StartConfirmationWindow::StartConfirmationWindow(AppContext& context, QWidget* p
 }
 
 void StartConfirmationWindow::start() {
-    const DateTimeParts now = m_context.clock.now();
-    m_context.state.profile.setQuitMoment(now);
+    const DateTimeParts now = m_context.session.beginNow();
     if (seasonalLayoutFor(now.month, now.day)) {
-        m_context.navigator.openSeasonalGreeting();
+        m_context.session.request(WindowKind::SeasonalGreeting);
         close();
         return;
     }
@@ -47,16 +46,9 @@ void StartConfirmationWindow::start() {
 }
 
 void completeStart(AppContext& context, QWidget* window) {
-    bool saved = context.store.saveQuitProfile(context.state.profile);
-    Options& options = context.state.options;
-    options.setupDone = 1;
-    const TwipsPoint position = windowTwips(window);
-    options.mainLeft = position.left;
-    options.mainTop = position.top;
-    saved = context.store.saveOptions(options) && saved;
-    if (!saved)
+    if (!context.session.completeStart(windowTwips(window)))
         context.platform.showMessage(window, saveFailedMessage());
-    context.navigator.showMainView();
+    context.session.request(WindowKind::MainView);
     window->close();
 }
 

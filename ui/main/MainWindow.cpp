@@ -3,14 +3,12 @@
 #include "core/SpokenTexts.h"
 #include "ui/Accessibility.h"
 #include "ui/dialogs/DialogLook.h"
-#include "ui/main/AppController.h"
 #include "ui/main/Pictures.h"
 #include "ui/main/ViewParts.h"
 
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <algorithm>
 
 namespace kemurina {
@@ -77,15 +75,19 @@ struct Button {
     const char* caption;
     const char* description; // what the short caption does, for screen readers
     Twips box;
-    void (MainWindow::*click)();
+    ViewAction action;
 };
 
 // In reading order, which is also the keyboard's.
 const std::array<Button, 4> kButtons = {{
-    {"Command3", "コピ１", "報告文をコピーする", {120, 2950, 735, 300}, &MainWindow::command3Click},
-    {"Command4", "コピ２", "投稿用にコピーする", {960, 2950, 735, 300}, &MainWindow::command4Click},
-    {"Command2", "ＢＢＳ", "登録ページを開く", {3960, 2950, 735, 300}, &MainWindow::command2Click},
-    {"Command1", "設定", "設定を変更する", {4800, 2950, 735, 300}, &MainWindow::command1Click},
+    {"Command3", "コピ１", "報告文をコピーする", {120, 2950, 735, 300}, {ViewCommand::CopyReport}},
+    {"Command4", "コピ２", "投稿用にコピーする", {960, 2950, 735, 300}, {ViewCommand::CopyPost}},
+    {"Command2", "ＢＢＳ", "登録ページを開く", {3960, 2950, 735, 300}, {ViewCommand::OpenBlog}},
+    {"Command1",
+     "設定",
+     "設定を変更する",
+     {4800, 2950, 735, 300},
+     {ViewCommand::Open, WindowKind::Settings}},
 }};
 
 // Two open frames: around the message of the day and around the lungs, each with a gap
@@ -104,21 +106,21 @@ constexpr std::array<Line, 8> kFrameLines = {{
     {4080, 1680, 5400, 1680},
 }};
 
-constexpr int kTimer1IntervalMs = 30000;
 const QColor kInitialLungColour(255, 192, 192);
 constexpr qreal kCaptionPointSize = 8.25;
 
 } // namespace
 
-MainWindow::MainWindow(AppController& app)
-    : ViewWindow(app, QStringLiteral("Form1"), QStringLiteral(" ケムリナ - pelnoa"),
+MainWindow::MainWindow(AppContext& context)
+    : ViewWindow(context, View::Main, QStringLiteral("Form1"), QStringLiteral(" ケムリナ - pelnoa"),
                  QSize(twipsToPixels(5625), twipsToPixels(3330))) {
     fillWithFormGrey(this);
     buildControls();
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(kTimer1IntervalMs);
-    connect(m_timer1, &QTimer::timeout, this, &MainWindow::timer1Tick);
+    render();
+    placeAtStoredCorner();
+    applyLabelColours();
+    connect(&m_session, &Session::refreshed, this, &MainWindow::render);
+    connect(&m_session, &Session::elapsedToggled, this, &MainWindow::showElapsed);
 }
 
 void MainWindow::buildControls() {
@@ -152,7 +154,7 @@ void MainWindow::buildControls() {
         m_values[i] = label;
     }
     ControlLabel* elapsed = m_values[ElapsedCaption];
-    connect(elapsed, &ControlLabel::clicked, this, &MainWindow::elapsedLabelClicked);
+    connect(elapsed, &ControlLabel::clicked, &m_session, &Session::toggleElapsed);
     // Only the keyboard gives it the focus: a click toggles it as before and moves nothing.
     elapsed->setFocusPolicy(Qt::TabFocus);
     elapsed->setAccessibleDescription(QStringLiteral("スペースキーで日数だけの表示と切り替えます"));
@@ -194,25 +196,14 @@ void MainWindow::buildControls() {
         placeTwips(button, b.box);
         button->setAutoDefault(false);
         button->setAccessibleDescription(QString::fromUtf8(b.description));
-        connect(button, &QPushButton::clicked, this, b.click);
+        connect(button, &QPushButton::clicked, this, [this, a = b.action] { run(a); });
         setTabOrder(previous, button);
         previous = button;
     }
 }
 
-void MainWindow::load() {
-    m_app.reloadRecords();
-    for (ControlLabel* picture : m_pictures)
-        picture->hide();
-    m_app.refreshAll();
-    Options& o = m_app.state().options;
-    placeAtStored(o.mainLeft, o.mainTop, kMainWindowRoom);
-    applyLabelColours();
-    m_timer1->start();
-}
-
 void MainWindow::applyLabelColours() {
-    const Options& o = m_app.state().options;
+    const Options& o = m_session.state().options;
     for (ControlLabel* label : m_values) {
         QPalette pal = label->palette();
         pal.setColor(QPalette::Window, toQColor(o.backColor));
@@ -221,7 +212,8 @@ void MainWindow::applyLabelColours() {
     }
 }
 
-void MainWindow::render(const DisplayValues& values) {
+void MainWindow::render() {
+    const DisplayValues& values = m_session.state().display;
     for (std::size_t i = 0; i < kCaptionCount; ++i)
         m_values[i]->setText(values.captions[i]);
 
@@ -243,7 +235,7 @@ void MainWindow::render(const DisplayValues& values) {
 }
 
 void MainWindow::speakValues() {
-    const SpokenTexts spoken = spokenTexts(m_app.state());
+    const SpokenTexts spoken = spokenTexts(m_session.state());
     for (std::size_t i = 0; i < kCaptionCount; ++i)
         speak(m_values[i], spoken.values[i]);
     speak(m_lungs[0], spoken.lungs);
@@ -262,64 +254,9 @@ void MainWindow::showMilestonePicture(std::size_t picture, bool visible) {
     m_pictures[picture]->setVisible(visible);
 }
 
-void MainWindow::timer1Tick() {
-    m_app.refreshAll();
-}
-
-void MainWindow::elapsedLabelClicked() {
-    AppState& s = m_app.state();
-    toggleElapsedLabel(s);
-    m_values[ElapsedCaption]->setText(s.display.captions[ElapsedCaption]);
+void MainWindow::showElapsed() {
+    m_values[ElapsedCaption]->setText(m_session.state().display.captions[ElapsedCaption]);
     speakValues();
-}
-
-void MainWindow::command3Click() {
-    m_app.copyLongReport();
-}
-
-void MainWindow::command4Click() {
-    m_app.copyShortPost();
-}
-
-void MainWindow::command2Click() {
-    m_app.openBlog(this);
-}
-
-void MainWindow::command1Click() {
-    m_app.openSettingsFrom(*this);
-}
-
-QString MainWindow::popupCaption() const {
-    return QStringLiteral("popup");
-}
-
-void MainWindow::fillPopupMenu(QMenu& menu) {
-    addMenuItem(menu, QStringLiteral("mnuCopy"), QStringLiteral("コピーする"),
-                [this] { command3Click(); });
-    addMenuItem(menu, QStringLiteral("mnuCopy2"), QStringLiteral("ツイッター用にコピー"),
-                [this] { command4Click(); });
-    addMenuItem(menu, QStringLiteral("mnuBlog"), QStringLiteral("ブログや掲示板を開く"),
-                [this] { command2Click(); });
-    addMenuItem(menu, QStringLiteral("mnuSettei"), QStringLiteral("設定変更をする"),
-                [this] { command1Click(); });
-    addMenuItem(menu, QStringLiteral("mnuVer"), QStringLiteral("バージョン情報"),
-                [this] { m_app.showVersion(this); });
-    addMenuItem(menu, QStringLiteral("mnuMini"), QStringLiteral("ミニサイズで運転する"),
-                [this] { m_app.switchToMiniView(); });
-    addMenuItem(menu, QStringLiteral("mnuHelp"), QStringLiteral("ヘルプを読む"),
-                [this] { m_app.openHelp(); });
-    addMenuItem(menu, QStringLiteral("mnuExit"), QStringLiteral("アプリケーションの終了"),
-                [this] { close(); });
-}
-
-void MainWindow::unload() {
-    m_timer1->stop();
-    restoreFromMinimised();
-    Options& o = m_app.state().options;
-    storePosition(o.mainLeft, o.mainTop);
-    m_app.saveOptions();
-    removeTrayIcon();
-    m_app.closeOtherView(*this);
 }
 
 } // namespace kemurina

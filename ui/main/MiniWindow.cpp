@@ -1,16 +1,15 @@
 #include "ui/main/MiniWindow.h"
 
 #include "ui/dialogs/DialogLook.h"
-#include "ui/main/AppController.h"
 #include "ui/main/ViewParts.h"
 
 #include <QLabel>
-#include <QMenu>
 
 namespace kemurina {
 
-MiniWindow::MiniWindow(AppController& app)
-    : ViewWindow(app, QStringLiteral("Form7"), QStringLiteral(" ケムリナ mini mode"),
+MiniWindow::MiniWindow(AppContext& context)
+    : ViewWindow(context, View::Mini, QStringLiteral("Form7"),
+                 QStringLiteral(" ケムリナ mini mode"),
                  QSize(twipsToPixels(4230), twipsToPixels(1320))) {
     setAutoFillBackground(true);
     // Wider than the window on purpose: long lines are cut at the window's right edge.
@@ -28,63 +27,22 @@ MiniWindow::MiniWindow(AppController& app)
     image2->setObjectName(QStringLiteral("Image2"));
     placeTwips(image2, {0, 0, 240, 240});
     image2->hide();
-}
 
-void MiniWindow::load() {
-    Options& o = m_app.state().options;
-    placeAtStored(o.miniLeft, o.miniTop, kMiniWindowRoom);
-
+    placeAtStoredCorner();
+    const Options& o = m_session.state().options;
     QPalette pal = palette();
     pal.setColor(QPalette::Window, toQColor(o.backColor));
     setPalette(pal);
     pal.setColor(QPalette::WindowText, toQColor(o.textColor));
     m_label1->setPalette(pal);
-
-    m_app.refreshAll();
+    render();
+    connect(&m_session, &Session::refreshed, this, &MiniWindow::render);
 }
 
-void MiniWindow::render(const DisplayValues& values) {
-    QString text = values.miniSummary;
+void MiniWindow::render() {
+    QString text = m_session.state().display.miniSummary;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_label1->setText(text);
-}
-
-QString MiniWindow::popupCaption() const {
-    return QStringLiteral("Popupmenu");
-}
-
-void MiniWindow::fillPopupMenu(QMenu& menu) {
-    addMenuItem(menu, QStringLiteral("mnuCopy"), QStringLiteral("コピーする"),
-                [this] { m_app.copyLongReport(); });
-    addMenuItem(menu, QStringLiteral("mnuCopy2"), QStringLiteral("ツイッター用にコピー"),
-                [this] { m_app.copyShortPost(); });
-    addMenuItem(menu, QStringLiteral("mnuBlog"), QStringLiteral("ブログや掲示板を開く"),
-                [this] { m_app.openBlog(this); });
-    addMenuItem(menu, QStringLiteral("mnuHelp"), QStringLiteral("ヘルプを読む"),
-                [this] { m_app.openHelp(); });
-    addMenuItem(menu, QStringLiteral("mnuSettei"), QStringLiteral("設定変更をする"), [this] {
-        storeMiniPosition();
-        m_app.openSettingsFrom(*this);
-    });
-    addMenuItem(menu, QStringLiteral("mnuVer"), QStringLiteral("バージョン情報"),
-                [this] { m_app.showVersion(this); });
-    addMenuItem(menu, QStringLiteral("mnuSt"), QStringLiteral("標準サイズで運転する"),
-                [this] { m_app.switchToMainView(); });
-    addMenuItem(menu, QStringLiteral("mnuExit"), QStringLiteral("アプリケーションの終了"),
-                [this] { close(); });
-}
-
-void MiniWindow::storeMiniPosition() {
-    Options& o = m_app.state().options;
-    storePosition(o.miniLeft, o.miniTop);
-}
-
-void MiniWindow::unload() {
-    removeTrayIcon();
-    restoreFromMinimised();
-    storeMiniPosition();
-    m_app.saveOptions();
-    m_app.closeOtherView(*this);
 }
 
 } // namespace kemurina

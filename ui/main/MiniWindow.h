@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/Refresh.h"
 #include "ui/main/ViewWindow.h"
 
 class QLabel;
@@ -11,22 +10,13 @@ namespace kemurina {
 class MiniWindow final : public ViewWindow {
     Q_OBJECT
   public:
-    explicit MiniWindow(AppController& app);
-
-    // Places and colours the window from the records in memory, then refreshes.
-    void load();
-
-    void render(const DisplayValues& values);
+    // Placed at the stored corner, in the stored colours, showing the last refresh.
+    explicit MiniWindow(AppContext& context);
 
     QLabel* summaryLabel() const { return m_label1; }
 
-  protected:
-    QString popupCaption() const override;
-    void fillPopupMenu(QMenu& menu) override;
-    void unload() override;
-
   private:
-    void storeMiniPosition();
+    void render();
 
     QLabel* m_label1 = nullptr;
 };

@@ -1,7 +1,6 @@
 #include "ui/main/RecordWindow.h"
 
 #include "ui/dialogs/DialogLook.h"
-#include "ui/main/AppController.h"
 #include "ui/main/ViewParts.h"
 
 #include <QEvent>
@@ -49,7 +48,8 @@ QLabel* addHeading(QWidget* parent, QVBoxLayout* layout, const QString& text) {
 
 } // namespace
 
-RecordWindow::RecordWindow(AppController& app) : QWidget(nullptr, Qt::Window), m_app(app) {
+RecordWindow::RecordWindow(AppContext& context)
+    : QWidget(nullptr, Qt::Window), m_context(context), m_session(context.session) {
     setUpDialog(this, "RecordWindow", QStringLiteral(" 卒煙の記録 - pelnoa"));
     setAccessibleName(QStringLiteral("卒煙の記録"));
     fillWithFormGrey(this);
@@ -92,13 +92,40 @@ RecordWindow::RecordWindow(AppController& app) : QWidget(nullptr, Qt::Window), m
         QStringLiteral("いまの挑戦を記録して、卒煙日時をいまの時刻にします"));
     m_restart->setAutoDefault(false);
     layout->addWidget(m_restart, 0, Qt::AlignLeft);
-    connect(m_restart, &QPushButton::clicked, this, [this] { m_app.restartAttempt(this); });
+    connect(m_restart, &QPushButton::clicked, this, &RecordWindow::restartAttempt);
 
     auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(closeKey, &QShortcut::activated, this, &QWidget::close);
 
     refresh();
     fitToScreen();
+    connect(&m_session, &Session::refreshed, this, &RecordWindow::refresh);
+    connect(&m_session, &Session::historyChanged, this, &RecordWindow::refresh);
+}
+
+void RecordWindow::restartAttempt() {
+    Platform& platform = m_context.platform;
+    if (m_session.editingSettings()) {
+        platform.showMessage(this, restartWhileSettingsMessage());
+        return;
+    }
+    const QuitProfile& profile = m_session.state().profile;
+    const DateTimeParts asked = m_session.now();
+    if (checkRestart(profile, asked) == RestartCheck::Allowed &&
+        !platform.askYesNo(this, restartQuestion(profile, asked)))
+        return;
+    // The answer may come minutes later: the attempt ends when it is given.
+    const RestartResult result = m_session.restartAttempt();
+    switch (result.outcome) {
+    case RestartResult::Restarted:
+        return;
+    case RestartResult::Refused:
+        return platform.showMessage(this, restartRefusedMessage(result.check));
+    case RestartResult::HistoryUnreadable:
+        return platform.showMessage(this, historyUnreadableMessage());
+    case RestartResult::SaveFailed:
+        return platform.showMessage(this, recordSaveFailedMessage());
+    }
 }
 
 void RecordWindow::fitToScreen() {
@@ -136,7 +163,7 @@ QTableWidget* RecordWindow::addTable(const QString& name, const QString& heading
 }
 
 void RecordWindow::applyColours(QTableWidget* table) {
-    const Options& o = m_app.state().options;
+    const Options& o = m_session.state().options;
     QPalette pal = table->palette();
     pal.setColor(QPalette::Base, toQColor(o.backColor));
     pal.setColor(QPalette::Text, toQColor(o.textColor));
@@ -146,7 +173,8 @@ void RecordWindow::applyColours(QTableWidget* table) {
 void RecordWindow::refresh() {
     for (QTableWidget* table : {m_timeline, m_attempts, m_summary})
         applyColours(table);
-    render(recordView(m_app.state().profile, m_app.state().history, m_app.context().clock.now()));
+    const AppState& state = m_session.state();
+    render(recordView(state.profile, state.history, m_session.now()));
 }
 
 void RecordWindow::render(const RecordView& view) {

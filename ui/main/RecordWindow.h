@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/RecordView.h"
+#include "ui/AppContext.h"
 
 #include <QWidget>
 #include <array>
@@ -11,17 +12,12 @@ class QTableWidget;
 
 namespace kemurina {
 
-class AppController;
-
 // The body's recovery after quitting and every quit attempt so far, with the button that
 // records the current attempt and starts a new one.
 class RecordWindow final : public QWidget {
     Q_OBJECT
   public:
-    explicit RecordWindow(AppController& app);
-
-    // Recomputes every text at the clock's now and shows it.
-    void refresh();
+    explicit RecordWindow(AppContext& context);
 
     QTableWidget* timelineTable() const { return m_timeline; }
     QTableWidget* attemptsTable() const { return m_attempts; }
@@ -32,6 +28,10 @@ class RecordWindow final : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Recomputes every text at the clock's now and shows it.
+    void refresh();
+    // Records the current attempt and starts a new one from this minute, after asking.
+    void restartAttempt();
     QTableWidget* addTable(const QString& name, const QString& heading, const QStringList& columns);
     void applyColours(QTableWidget* table);
     static constexpr int kAttemptColumns = 5;
@@ -40,7 +40,8 @@ class RecordWindow final : public QWidget {
     void fitHeights();
     void fitToScreen();
 
-    AppController& m_app;
+    AppContext& m_context;
+    Session& m_session;
     QTableWidget* m_timeline = nullptr;
     QLabel* m_source = nullptr;
     QTableWidget* m_attempts = nullptr;

@@ -12,11 +12,6 @@
 
 namespace kemurina {
 
-QColor toQColor(std::int32_t windowsColor) {
-    const Rgb c = Rgb::fromWindowsColor(windowsColor);
-    return QColor(c.red, c.green, c.blue);
-}
-
 void ControlLabel::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
     event->accept();

@@ -7,8 +7,6 @@
 
 namespace kemurina {
 
-QColor toQColor(std::int32_t windowsColor);
-
 // A label or picture that takes the mouse itself: presses on it never reach the window
 // surface, and a press followed by a release over it is a click. Given a focus policy, it
 // takes the keyboard focus too, and Space is a click.

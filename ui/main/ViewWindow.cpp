@@ -2,22 +2,83 @@
 
 #include "ui/Accessibility.h"
 #include "ui/dialogs/DialogLook.h"
-#include "ui/main/AppController.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
+#include <span>
 
 namespace kemurina {
 
-ViewWindow::ViewWindow(AppController& app, const QString& objectName, const QString& title,
-                       QSize clientPixels)
+namespace {
+
+const QString kVersionText = QStringLiteral("　ケムリナバージョン１．２０　\r\n"
+                                            "\r\n"
+                                            "　- pelnoa -\r\n"
+                                            "　https://kemurina.example.jp/");
+
+struct MenuItem {
+    const char* name;
+    const char* caption;
+    ViewAction action;
+};
+
+using enum ViewCommand;
+
+constexpr MenuItem kMainMenu[] = {
+    {"mnuCopy", "コピーする", {CopyReport}},
+    {"mnuCopy2", "ツイッター用にコピー", {CopyPost}},
+    {"mnuBlog", "ブログや掲示板を開く", {OpenBlog}},
+    {"mnuSettei", "設定変更をする", {Open, WindowKind::Settings}},
+    {"mnuVer", "バージョン情報", {Version}},
+    {"mnuMini", "ミニサイズで運転する", {ToMiniView}},
+    {"mnuHelp", "ヘルプを読む", {Open, WindowKind::Help}},
+    {"mnuExit", "アプリケーションの終了", {Exit}},
+};
+
+constexpr MenuItem kMiniMenu[] = {
+    {"mnuCopy", "コピーする", {CopyReport}},
+    {"mnuCopy2", "ツイッター用にコピー", {CopyPost}},
+    {"mnuBlog", "ブログや掲示板を開く", {OpenBlog}},
+    {"mnuHelp", "ヘルプを読む", {Open, WindowKind::Help}},
+    {"mnuSettei", "設定変更をする", {Open, WindowKind::Settings}},
+    {"mnuVer", "バージョン情報", {Version}},
+    {"mnuSt", "標準サイズで運転する", {ToMainView}},
+    {"mnuExit", "アプリケーションの終了", {Exit}},
+};
+
+// After a separator at the end of both menus, so that every item above keeps its place.
+constexpr MenuItem kBothMenusEnd[] = {
+    {"mnuRecord", "卒煙の記録を見る", {Open, WindowKind::Record}},
+};
+
+void addItems(QMenu& menu, std::span<const MenuItem> items, ViewWindow* view) {
+    for (const MenuItem& item : items) {
+        QAction* action = menu.addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(QString::fromLatin1(item.name));
+        QObject::connect(action, &QAction::triggered, view,
+                         [view, a = item.action] { view->run(a); });
+    }
+}
+
+void copyToClipboard(const QString& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+} // namespace
+
+ViewWindow::ViewWindow(AppContext& context, View view, const QString& objectName,
+                       const QString& title, QSize clientPixels)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_app(app) {
+      m_context(context), m_session(context.session), m_view(view) {
     setObjectName(objectName);
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -28,38 +89,55 @@ ViewWindow::ViewWindow(AppController& app, const QString& objectName, const QStr
 
 QMenu* ViewWindow::popupMenu() {
     if (m_popup == nullptr) {
-        m_popup = new QMenu(popupCaption(), this);
+        const bool main = m_view == View::Main;
+        m_popup = new QMenu(main ? QStringLiteral("popup") : QStringLiteral("Popupmenu"), this);
         m_popup->setObjectName(QStringLiteral("mnuPopup"));
-        fillPopupMenu(*m_popup);
-        // Last, after a separator, so that every other item keeps its place.
+        addItems(*m_popup, main ? std::span(kMainMenu) : std::span(kMiniMenu), this);
         m_popup->addSeparator();
-        addMenuItem(*m_popup, QStringLiteral("mnuRecord"), QStringLiteral("卒煙の記録を見る"),
-                    [this] { m_app.openRecord(); });
+        addItems(*m_popup, kBothMenusEnd, this);
     }
     return m_popup;
 }
 
-QAction* ViewWindow::addMenuItem(QMenu& menu, const QString& name, const QString& caption,
-                                 std::function<void()> action) {
-    QAction* item = menu.addAction(caption);
-    item->setObjectName(name);
-    connect(item, &QAction::triggered, this, [action = std::move(action)] { action(); });
-    return item;
+void ViewWindow::run(ViewAction action) {
+    Platform& platform = m_context.platform;
+    switch (action.command) {
+    case CopyReport:
+        return copyToClipboard(m_session.longReport());
+    case CopyPost:
+        return copyToClipboard(m_session.shortPost());
+    case OpenBlog:
+        if (!platform.openUrl(m_session.blogUrl()))
+            platform.showMessage(this, browserErrorMessage());
+        return;
+    case Version:
+        return platform.showMessage(this, kVersionText);
+    case ToMiniView:
+        return m_session.showMiniView();
+    case ToMainView:
+        return m_session.showMainView();
+    case Exit:
+        close();
+        return;
+    case Open:
+        return m_session.request(action.window);
+    }
 }
 
 void ViewWindow::sendToTray() {
     // Without a notification area a hidden window could never come back: minimise instead.
-    if (!m_app.platform().notificationAreaAvailable()) {
+    if (!m_context.platform.notificationAreaAvailable()) {
         showMinimized();
         return;
     }
     hide();
+    m_inTray = true;
     QPointer<ViewWindow> self(this);
-    m_app.platform().showTrayIcon(this, m_app.programIcon(), QStringLiteral("ケムリナ"),
-                                  [self](QSystemTrayIcon::ActivationReason reason) {
-                                      if (self)
-                                          self->onTrayActivated(reason);
-                                  });
+    m_context.platform.showTrayIcon(this, m_context.programIcon, QStringLiteral("ケムリナ"),
+                                    [self](QSystemTrayIcon::ActivationReason reason) {
+                                        if (self)
+                                            self->onTrayActivated(reason);
+                                    });
 }
 
 void ViewWindow::onTrayActivated(QSystemTrayIcon::ActivationReason reason) {
@@ -69,8 +147,15 @@ void ViewWindow::onTrayActivated(QSystemTrayIcon::ActivationReason reason) {
     removeTrayIcon();
 }
 
+void ViewWindow::bringBack() {
+    if (m_inTray)
+        onTrayActivated(QSystemTrayIcon::Trigger);
+    bringToFront(this, m_context.platform.windowPlacementKnown());
+}
+
 void ViewWindow::removeTrayIcon() {
-    m_app.platform().removeTrayIcon(this);
+    m_inTray = false;
+    m_context.platform.removeTrayIcon(this);
 }
 
 void ViewWindow::restoreFromMinimised() {
@@ -78,18 +163,12 @@ void ViewWindow::restoreFromMinimised() {
         setWindowState(windowState() & ~Qt::WindowMinimized);
 }
 
-void ViewWindow::placeAtStored(std::int32_t& left, std::int32_t& top, PlacementRoom room) {
+void ViewWindow::placeAtStoredCorner() {
+    const PlacementRoom room = m_view == View::Main ? kMainWindowRoom : kMiniWindowRoom;
     const TwipsPoint corner =
-        correctedPosition({left, top}, m_app.platform().screenSizeTwips(), room);
-    left = corner.left;
-    top = corner.top;
-    moveToTwips(this, left, top);
-}
-
-void ViewWindow::storePosition(std::int32_t& left, std::int32_t& top) const {
-    const TwipsPoint corner = windowTwips(this);
-    left = corner.left;
-    top = corner.top;
+        correctedPosition(m_session.corner(m_view), m_context.platform.screenSizeTwips(), room);
+    m_session.storeCorner(m_view, corner);
+    moveToTwips(this, corner.left, corner.top);
 }
 
 void ViewWindow::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -126,8 +205,11 @@ void ViewWindow::closeEvent(QCloseEvent* event) {
     if (m_unloading)
         return;
     m_unloading = true;
-    unload();
-    m_app.viewUnloaded(*this);
+    restoreFromMinimised();
+    m_session.storeCorner(m_view, windowTwips(this));
+    m_session.saveOptions();
+    removeTrayIcon();
+    emit unloaded();
 }
 
 } // namespace kemurina

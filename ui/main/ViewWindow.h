@@ -1,25 +1,39 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "ui/AppContext.h"
 #include "ui/main/WindowPlacement.h"
 
 #include <QWidget>
-#include <functional>
 
 class QMenu;
-class QAction;
 
 namespace kemurina {
 
-class AppController;
+// What a button or a popup item of a view does.
+enum class ViewCommand {
+    CopyReport,
+    CopyPost,
+    OpenBlog,
+    Version,
+    ToMiniView,
+    ToMainView,
+    Exit,
+    Open
+};
+
+struct ViewAction {
+    ViewCommand command;
+    WindowKind window = WindowKind::Help; // the window Open asks for
+};
 
 // What the main and the mini view share: the notification-area visit (double click or
-// Escape), the popup menu (right button, menu key or Shift+F10), and the unload that stores
-// the position and closes the other view.
+// Escape), the popup menu (right button, menu key or Shift+F10), the commands of both, and
+// the unload that stores the position and writes option.ini.
 class ViewWindow : public QWidget {
     Q_OBJECT
   public:
-    ViewWindow(AppController& app, const QString& objectName, const QString& title,
+    ViewWindow(AppContext& context, View view, const QString& objectName, const QString& title,
                QSize clientPixels);
 
     // The popup menu (objectName "mnuPopup"), built the first time it is needed.
@@ -29,24 +43,19 @@ class ViewWindow : public QWidget {
 
     // Hide and put the icon in the notification area; the icon's left click brings it back.
     void sendToTray();
-    void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
+    // Back from the notification area or from minimised, on top and active.
+    void bringBack();
+
+    void run(ViewAction action);
+
+  signals:
+    // The view has stored its position and written option.ini; it is about to go.
+    void unloaded();
 
   protected:
-    void removeTrayIcon();
-    void restoreFromMinimised();
-
-    // Puts the window at a stored corner, first bringing the corner onto the screen (the
-    // corrected values are kept), and stores where the window is now.
-    void placeAtStored(std::int32_t& left, std::int32_t& top, PlacementRoom room);
-    void storePosition(std::int32_t& left, std::int32_t& top) const;
-
-    virtual QString popupCaption() const = 0;
-    virtual void fillPopupMenu(QMenu& menu) = 0;
-    QAction* addMenuItem(QMenu& menu, const QString& name, const QString& caption,
-                         std::function<void()> action);
-
-    // The view's own part of closing; the base runs it once and then tells the controller.
-    virtual void unload() = 0;
+    // Puts the window at its stored corner, first bringing the corner onto the screen (the
+    // corrected corner is kept).
+    void placeAtStoredCorner();
 
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -54,10 +63,17 @@ class ViewWindow : public QWidget {
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-    AppController& m_app;
+    AppContext& m_context;
+    Session& m_session;
 
   private:
+    void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
+    void removeTrayIcon();
+    void restoreFromMinimised();
+
+    View m_view;
     QMenu* m_popup = nullptr;
+    bool m_inTray = false;
     bool m_unloading = false;
 };
 

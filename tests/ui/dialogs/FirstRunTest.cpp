@@ -66,7 +66,7 @@ TEST_F(FirstRunTest, SetupDeclineAndStart) {
         QTest::keyClick(child(shown("Form4"), button), Qt::Key_Return); // a click, not the start
         settle();
         EXPECT_EQ(windowsNamed("Form4"), 0) << button;
-        app->openStartConfirmation();
+        session->request(WindowKind::StartConfirmation);
     }
     EXPECT_TRUE(nothingWritten());
     shown("Form4")->move(30, 50);
@@ -99,7 +99,7 @@ TEST_F(FirstRunTest, HolidayGreetingCompletes) {
         shown("Form6")->close(); // closed, the greeting starts nothing
         settle();
         EXPECT_TRUE(nothingWritten());
-        app->openSeasonalGreeting();
+        session->request(WindowKind::SeasonalGreeting);
         QWidget* greeting = shown("Form6");
         EXPECT_EQ(greeting->windowTitle(), seasonalLayoutFor(h.now.month, h.now.day)->title);
         EXPECT_EQ(child(greeting, "Label2")->y(), h.greetingTop);

@@ -1,5 +1,5 @@
+#include "core/EntryRules.h"
 #include "support/AppFixture.h"
-#include "ui/dialogs/EntryRules.h"
 #include "ui/dialogs/HelpWindow.h"
 
 #include <QCheckBox>
@@ -35,14 +35,13 @@ class SettingsTest : public AppTest {
         o.blogAddress = "blog.example.jp/me/";
         o.statusTheme = "会社モード";
         save(o, kLiveProfile);
-        app->state().profile = kLiveProfile;
-        app->state().options = o;
+        session->reloadRecords();
         startFiles = {profileFile(), optionsFile()};
         open();
     }
 
     void open() {
-        app->openSettings();
+        session->request(WindowKind::Settings);
         window = shown("Form2");
         ASSERT_NE(window, nullptr);
     }
@@ -102,8 +101,12 @@ TEST_F(SettingsTest, ShowsTheRecords) {
     EXPECT_FALSE(box("Text7")->isEnabled());
 
     window->close(); // an unknown size and copy option show the first choices
-    app->state().profile.cigaretteLength = 70;
-    app->state().options.profileSuffix = 9;
+    QuitProfile unknownSize = kLiveProfile;
+    unknownSize.cigaretteLength = 70;
+    Options unknownSuffix = session->state().options;
+    unknownSuffix.profileSuffix = 9;
+    save(unknownSuffix, unknownSize);
+    session->reloadRecords();
     open();
     EXPECT_TRUE(option("Option1_1")->isChecked());
     EXPECT_TRUE(option("Option2_0")->isChecked());
@@ -122,7 +125,7 @@ TEST_F(SettingsTest, StopsWriteNothing) {
         EXPECT_EQ(platform->messages, QStringList{message}) << boxes;
         EXPECT_FALSE(saved());
         EXPECT_TRUE(nothingWritten());
-        EXPECT_EQ(app->state().profile, kLiveProfile);
+        EXPECT_EQ(session->state().profile, kLiveProfile);
     }
 }
 
@@ -135,7 +138,7 @@ TEST_F(SettingsTest, SaveWritesBothRecords) {
               (std::vector<QColor>{Qt::black, QColor(255, 0, 0), QColor(255, 0, 0)}));
     EXPECT_EQ(sample().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(sample().color(QPalette::Window), QColor(0, 0, 255));
-    EXPECT_EQ(app->state().options.textColor, kDefaultTextColor);
+    EXPECT_EQ(session->state().options.textColor, kDefaultTextColor);
     window->move(40, 60);
     fill("2010/10x/ 1/12//30/440/99999/99/99"); // the current minute, read leniently
     type("Text4", "  my.example.jp/board/ ");
@@ -147,8 +150,8 @@ TEST_F(SettingsTest, SaveWritesBothRecords) {
     EXPECT_EQ(profileFile(), "2010,10,1,12,0,30,440,100\r\n");
     EXPECT_EQ(optionsFile(), "1,99999,99,2,99,1,600,900,16711680,255,"
                              "\"my.example.jp/board/\",1,4500,6000,\"Space\"\r\n");
-    EXPECT_EQ(app->state().options, savedOptions());
-    EXPECT_EQ(app->state().profile, files.loadQuitProfile(kQuit).record);
+    EXPECT_EQ(session->state().options, savedOptions());
+    EXPECT_EQ(session->state().profile, files.loadQuitProfile(kQuit).record);
 }
 
 // The taxes and the years are checked after initial.ini is written.
@@ -164,7 +167,7 @@ TEST_F(SettingsTest, LateStops) {
         EXPECT_FALSE(saved());
         EXPECT_EQ(profileFile(), "2009,1,2,3,4,33,410,100\r\n");
         EXPECT_EQ(optionsFile(), startFiles.second);
-        EXPECT_EQ(app->state().options.profileSuffix, 2);
+        EXPECT_EQ(session->state().options.profileSuffix, 2);
     }
 }
 
@@ -233,7 +236,7 @@ TEST_F(SettingsTest, EnterFollowsTheFocus) {
         const QString written = nothingWritten() ? "closed" : "saved " + savedOptions().statusTheme;
         EXPECT_EQ((window ? "open" : written).toStdString(), happened);
         // Cancelled, the program goes on with what it had.
-        EXPECT_TRUE(written != "closed" || app->state().profile == kLiveProfile);
+        EXPECT_TRUE(written != "closed" || session->state().profile == kLiveProfile);
     }
 }
 

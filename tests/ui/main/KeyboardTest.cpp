@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QKeySequence>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 namespace kemurina::testing {
@@ -63,13 +64,13 @@ TEST_F(KeyboardTest, ReadingOrderAndNames) {
     }
     MainWindow& w = mainView();
     setElapsed(12, 3, 4);
-    w.timer1Tick(); // renames the pictures
-    const SpokenTexts spoken = spokenTexts(app->state());
+    session->refresh(); // renames the pictures
+    const SpokenTexts spoken = spokenTexts(session->state());
     EXPECT_EQ(child(&w, "Shape2_0")->accessibleName(), spoken.lungs);
     EXPECT_EQ(child(&w, "Image1_10")->accessibleName(), spoken.pictures[Image1_10]);
     EXPECT_EQ(child(&w, "ProgressBar1")->accessibleName(), spoken.progress);
 
-    w.command1Click();
+    child<QPushButton>(&w, "Command1")->click();
     QWidget* settings = shown("Form2");
     EXPECT_EQ(child<QLabel>(settings, "Label1_7")->buddy(), child(settings, "Text2"));
     EXPECT_EQ(child(settings, "Text1_0")->accessibleName(), "卒煙日　年");

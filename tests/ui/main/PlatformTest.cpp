@@ -1,6 +1,7 @@
 #include "platform/DesktopPlatform.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace kemurina {
@@ -16,6 +17,19 @@ TEST(Platform, InstanceLockUntilHolderEnds) {
     EXPECT_TRUE(second.anotherInstanceRunning());
     first.reset();
     EXPECT_FALSE(DesktopPlatform(lock).anotherInstanceRunning());
+}
+
+TEST(Platform, LaterStartKnocksOnTheRunningInstance) {
+    QTemporaryDir dir;
+    const QString lock = dir.filePath("instance.lock");
+    int knocks = 0;
+    DesktopPlatform running(lock);
+    running.whenStartedAgain([&] { ++knocks; });
+    ASSERT_FALSE(running.anotherInstanceRunning());
+    for (int later = 1; later <= 2; ++later) {
+        EXPECT_TRUE(DesktopPlatform(lock).anotherInstanceRunning());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return knocks == later; }, 5000)) << later;
+    }
 }
 
 TEST(Platform, RefusesAnAddressWithoutHost) {

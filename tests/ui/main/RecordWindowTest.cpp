@@ -46,15 +46,17 @@ TEST_F(RecordWindowTest, RestartAndFollow) {
     EXPECT_EQ(texts(attempts).value(2), "１０日０時間０分");
     EXPECT_EQ(attempts->columnSpan(0, 0), 1);
 
-    app->openSettings(); // whose window would save its own quit moment over a new one
+    session->request(
+        WindowKind::Settings); // whose window would save its own quit moment over a new one
     record->restartButton()->click();
     child<QPushButton>(shown("Form2"), "Command2")->click(); // キャンセル
     settle();
     EXPECT_EQ(openFrom(miniView(), *app), record) << "open across the views' reopening";
 
     setElapsed(10, 0, 5);
-    mainView().timer1Tick();
-    const RecordView now = recordView(app->state().profile, app->state().history, clock->now());
+    session->refresh();
+    const RecordView now =
+        recordView(session->state().profile, session->state().history, clock->now());
     QStringList timeline, summary;
     for (const RecordTimelineRow& r : now.timeline)
         timeline << r.when << r.change << r.status;

@@ -45,8 +45,8 @@ TEST_F(ViewsTest, RenderTheRefresh) {
                               "Image3_0",  "Image3_1",  "Image3_2"};
     for (const int day : {12, 66}) {
         setElapsed(day, 3, 7);
-        w.timer1Tick();
-        const DisplayValues& shown = app->state().display;
+        session->refresh();
+        const DisplayValues& shown = session->state().display;
         for (std::size_t i = 0; i < kCaptionCount; ++i)
             EXPECT_EQ(w.valueLabel(i)->text(), shown.captions[i]) << i;
         EXPECT_EQ(miniView().summaryLabel()->text(),
@@ -78,11 +78,11 @@ TEST_F(ViewsTest, RenderTheRefresh) {
     EXPECT_EQ(elapsed->text(), "６６日３時間７分");
 
     setElapsed(12); // the clock set back: the bar stays hidden until the window is made again
-    w.timer1Tick();
+    session->refresh();
     EXPECT_FALSE(bar->isVisibleTo(&w));
     w.close();
     settle();
-    app->showViewForWindowMode();
+    session->request(WindowKind::Views);
     EXPECT_TRUE(child(&mainView(), "ProgressBar1")->isVisibleTo(&mainView()));
 }
 
@@ -117,7 +117,7 @@ TEST_F(ViewsTest, StartThenClose) {
         EXPECT_EQ(mainView().isVisible(), mode != 1);
         EXPECT_EQ(miniView().isVisible(), mode == 1);
         EXPECT_EQ(mainView().valueLabel(ElapsedCaption)->text(), "０年０ヶ月１０日０時間０分");
-        EXPECT_TRUE(mainView().timer1()->isActive());
+        EXPECT_TRUE(session->ticking());
         EXPECT_EQ(mainView().pos(), QPoint(960, 540));
         EXPECT_EQ(miniView().pos(), QPoint(960, 540));
         mainView().move(10, 20);
@@ -125,7 +125,7 @@ TEST_F(ViewsTest, StartThenClose) {
         if (way == CloseButton)
             view.close();
         else if (way == PremiumWayBack)
-            app->openSettings();
+            session->request(WindowKind::Settings);
         else
             use(view, way == Exit ? "mnuExit" : "mnuSettei");
         settle();
@@ -178,10 +178,34 @@ TEST_F(ViewsTest, TrayVisit) {
     EXPECT_TRUE(platform->trayCalls.empty());
 }
 
+TEST_F(ViewsTest, LaterStartBringsBackTheViewInUse) {
+    ASSERT_TRUE(startWith(options()));
+    QTest::mouseDClick(&mainView(), Qt::LeftButton, {}, QPoint(300, 80));
+    platform->startedAgain();
+    EXPECT_TRUE(mainView().isVisible());
+    EXPECT_FALSE(platform->trayCalls.back().shown);
+    mainView().showMinimized(); // where there is no notification area
+    platform->startedAgain();
+    EXPECT_TRUE(mainView().isVisible() && !mainView().isMinimized());
+
+    use(mainView(), "mnuMini");
+    QTest::mouseDClick(miniView().summaryLabel(), Qt::LeftButton, {}, QPoint(20, 20));
+    platform->startedAgain();
+    EXPECT_TRUE(miniView().isVisible() && !mainView().isVisible());
+
+    use(miniView(), "mnuSettei"); // the views are closed: the settings window comes back
+    settle();
+    QWidget* settings = shown("Form2");
+    ASSERT_NE(settings, nullptr);
+    settings->showMinimized();
+    platform->startedAgain();
+    EXPECT_TRUE(settings->isVisible() && !settings->isMinimized());
+}
+
 TEST_F(ViewsTest, CopyAndBoard) {
     ASSERT_TRUE(startWith(options()));
     MainWindow& w = mainView();
-    const QString texts[] = {longReport(app->state()), shortPost(app->state())};
+    const QString texts[] = {longReport(session->state()), shortPost(session->state())};
     const std::pair<ViewWindow*, const char*> copies[] = {
         {&w, "Command3"}, {&w, "Command4"},         {&w, "mnuCopy"},
         {&w, "mnuCopy2"}, {&miniView(), "mnuCopy"}, {&miniView(), "mnuCopy2"}};
@@ -193,7 +217,10 @@ TEST_F(ViewsTest, CopyAndBoard) {
     use(w, "mnuBlog");
     use(miniView(), "mnuBlog");
     platform->openUrlSucceeds = false;
-    app->state().options.blogAddress.clear();
+    Options noBlog = options();
+    noBlog.blogAddress.clear();
+    save(noBlog);
+    session->reloadRecords();
     use(w, "Command2");
     const QString address = "http://kemurina.example.jp/community/";
     EXPECT_EQ(platform->openedUrls, QStringList({address, address, address, "http://"}));
@@ -207,12 +234,12 @@ TEST_F(ViewsTest, SwitchViews) {
     for (const QPoint at : {QPoint(40, 50), QPoint(200, 210)}) {
         mainView().move(at);
         use(mainView(), "mnuMini");
-        EXPECT_EQ(app->state().options.windowMode, 1);
+        EXPECT_EQ(session->state().options.windowMode, 1);
         EXPECT_FALSE(mainView().isVisible());
         EXPECT_TRUE(miniView().isVisible());
         EXPECT_EQ(miniView().pos(), QPoint(40, 50)) << "moved the first time only";
         use(miniView(), "mnuSt");
-        EXPECT_EQ(app->state().options.windowMode, 0);
+        EXPECT_EQ(session->state().options.windowMode, 0);
         EXPECT_TRUE(mainView().isVisible());
         EXPECT_FALSE(miniView().isVisible());
     }

@@ -1,4 +1,4 @@
-#include "ui/dialogs/EntryRules.h"
+#include "core/EntryRules.h"
 
 #include "core/Checked.h"
 #include "core/Metrics.h"

@@ -1,4 +1,4 @@
-#include "ui/dialogs/EntryRules.h"
+#include "core/EntryRules.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,0 +1,219 @@
+#include "core/Metrics.h"
+#include "core/MilestoneWatch.h"
+#include "support/Files.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kemurina;
+using namespace kemurina::testing;
+
+namespace {
+
+constexpr std::int64_t kDay = 1440;
+const QString kSoldier = QStringLiteral("ソルジャー");
+const QString kTour = QStringLiteral("日本旅行");
+const QuitProfile kQuit{2026, 1, 31, 8, 30, 20, 300, 85};
+
+DateTimeParts at(std::int64_t minutes, const QuitProfile& quit = kQuit) {
+    return momentAfter(quit.quitMoment(), minutes);
+}
+
+// Titles in order, one string, so that a failure prints readable Japanese.
+std::string titles(const std::vector<Milestone>& found) {
+    QStringList out;
+    for (const Milestone& m : found)
+        out << m.title;
+    return out.join(QStringLiteral(" / ")).toStdString();
+}
+
+TEST(Milestones, MomentAfterWalksTheCalendar) {
+    const struct {
+        DateTimeParts start;
+        std::int64_t minutes;
+        DateTimeParts expected;
+    } cases[] = {
+        {{2024, 2, 28, 23, 59}, 1, {2024, 2, 29, 0, 0}},
+        {{2023, 2, 28, 23, 59}, 1, {2023, 3, 1, 0, 0}},
+        {{1900, 2, 28, 12, 0}, kDay, {1900, 3, 1, 12, 0}},
+        {{2000, 2, 28, 12, 0}, kDay, {2000, 2, 29, 12, 0}},
+        {{2026, 12, 31, 23, 30}, 30, {2027, 1, 1, 0, 0}},
+        {{2000, 3, 15, 6, 7}, 146097 * kDay + 3 * kDay, {2400, 3, 18, 6, 7}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(momentAfter(c.start, c.minutes), c.expected) << c.minutes;
+        EXPECT_EQ(minutesBetween(c.start, c.expected), c.minutes);
+    }
+}
+
+// Each row: what the clock crosses from lastSeen to now, in order.
+TEST(Milestones, CrossingsAsATable) {
+    const QuitProfile leapQuit{2024, 2, 29, 10, 0, 20, 300, 85};
+    const struct {
+        const char* name;
+        QuitProfile quit;
+        QString theme;
+        DateTimeParts lastSeen, now;
+        const char* expected;
+    } cases[] = {
+        {"a minute short", kQuit, kSoldier, at(0), at(19), ""},
+        {"twenty minutes", kQuit, kSoldier, at(19), at(20), "からだの回復（２０分）"},
+        {"first day", kQuit, kSoldier, at(kDay - 1), at(kDay),
+         "からだの回復（２４時間） / ステータス「１等兵」"},
+        {"first day, tour", kQuit, kTour, at(kDay - 1), at(kDay),
+         "からだの回復（２４時間） / ステータス「石垣島」"},
+        {"no theme, no title", kQuit, "ソルジャー ", at(kDay - 1), at(kDay),
+         "からだの回復（２４時間）"},
+        {"one week", kQuit, kSoldier, at(7 * kDay - 1), at(7 * kDay), "卒煙１週間"},
+        {"day 11", kQuit, kSoldier, at(11 * kDay - 1), at(11 * kDay), "卒煙１１日目"},
+        {"31 January plus a month",
+         kQuit,
+         kSoldier,
+         {2026, 2, 28, 23, 59},
+         {2026, 3, 1, 0, 0},
+         "卒煙１か月"},
+        {"one year, same minute",
+         kQuit,
+         kSoldier,
+         {2027, 1, 31, 8, 29},
+         {2027, 1, 31, 8, 30},
+         "からだの回復（１年） / 卒煙１年 / ステータス「ケンシロウ」"},
+        {"29 February plus a year",
+         leapQuit,
+         kSoldier,
+         {2025, 2, 28, 23, 59},
+         {2025, 3, 1, 0, 0},
+         "卒煙１年 / ステータス「ケンシロウ」"},
+        {"clock set back", kQuit, kSoldier, at(12 * kDay), at(11 * kDay), ""},
+        {"a restart counts from its quit moment",
+         kQuit,
+         kSoldier,
+         {2026, 1, 20, 0, 0},
+         at(20),
+         "からだの回復（２０分）"},
+        {"quit moment ahead", kQuit, kSoldier, {2026, 1, 1, 0, 0}, {2026, 1, 31, 8, 29}, ""},
+        {"quit moment off the calendar",
+         {2026, 2, 30, 0, 0, 20, 300, 85},
+         kSoldier,
+         {2026, 1, 1, 0, 0},
+         {2027, 1, 1, 0, 0},
+         ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(titles(milestonesBetween(c.quit, c.theme, c.lastSeen, c.now)),
+                  std::string(c.expected))
+            << c.name;
+}
+
+// A minute before each milestone nothing of it shows; at its minute it does, at the moment
+// it names. Ticks of any length together find exactly what one long jump finds.
+TEST(Milestones, EachAtItsMinuteAndOnlyOnce) {
+    for (const QString& theme : {kSoldier, kTour}) {
+        const auto all = milestonesBetween(kQuit, theme, at(0), at(800 * kDay));
+        ASSERT_GT(all.size(), 30u);
+        for (const Milestone& m : all) {
+            SCOPED_TRACE(m.title.toStdString());
+            EXPECT_EQ(m.moment, at(m.minutes));
+            const std::string title = m.title.toStdString();
+            EXPECT_EQ(titles(milestonesBetween(kQuit, theme, at(0), at(m.minutes - 1))).find(title),
+                      std::string::npos);
+            EXPECT_NE(titles(milestonesBetween(kQuit, theme, at(m.minutes - 1), at(m.minutes)))
+                          .find(title),
+                      std::string::npos);
+        }
+        std::vector<Milestone> ticked;
+        for (std::int64_t t = 0; t < 800 * kDay; t += 7 * kDay / 3) {
+            const auto step = milestonesBetween(kQuit, theme, at(t), at(t + 7 * kDay / 3));
+            ticked.insert(ticked.end(), step.begin(), step.end());
+        }
+        EXPECT_EQ(titles(ticked), titles(all));
+    }
+}
+
+TEST(Milestones, FarJumpsStayBounded) {
+    const auto all = milestonesBetween(kQuit, kSoldier, at(0), {9999, 12, 31, 23, 59});
+    EXPECT_EQ(all.back().title, "ステータス「トトロ」");
+    EXPECT_EQ(all.back().moment, (DateTimeParts{3026, 1, 31, 8, 30}));
+    EXPECT_FALSE(nextMilestone(kQuit, kSoldier, {5000, 1, 1, 0, 0}));
+    const auto next = nextMilestone(kQuit, kSoldier, {2027, 1, 31, 8, 30});
+    ASSERT_TRUE(next);
+    EXPECT_EQ(next->title.toStdString(),
+              "卒煙２年"); // with ステータス「チョッパー」 at the same minute
+    EXPECT_EQ(next->moment, (DateTimeParts{2028, 1, 31, 8, 30}));
+}
+
+TEST(Milestones, OneNoticePerOccasion) {
+    const auto day11 = milestonesBetween(kQuit, kSoldier, at(11 * kDay - 1), at(11 * kDay));
+    const auto running = milestoneNotice(day11, NoticeOccasion::WhileRunning);
+    ASSERT_TRUE(running);
+    EXPECT_EQ(running->title.toStdString(), "卒煙１１日目");
+    EXPECT_EQ(running->body.toStdString(), "「アヒルの副隊長がやってきた」の絵が加わりました。");
+    const auto closed = milestoneNotice(day11, NoticeOccasion::WhileClosed);
+    ASSERT_TRUE(closed);
+    EXPECT_EQ(closed->title.toStdString(), "お休みのあいだに…");
+    EXPECT_EQ(closed->body.toStdString(),
+              "卒煙１１日目：「アヒルの副隊長がやってきた」の絵が加わりました。");
+
+    const auto three = milestonesBetween(kQuit, kSoldier, at(kDay - 1), at(2 * kDay));
+    EXPECT_EQ(
+        milestoneNotice(three, NoticeOccasion::WhileRunning)->body.toStdString(),
+        "節目を３個迎えました：からだの回復（２４時間）、ステータス「１等兵」、ステータス「上等兵」"
+        "。");
+    const auto many = milestonesBetween(kQuit, kSoldier, at(0), at(12 * kDay));
+    const auto summary = milestoneNotice(many, NoticeOccasion::WhileRunning);
+    EXPECT_EQ(summary->title.toStdString(), "新しい節目があります");
+    EXPECT_EQ(
+        summary->body.toStdString(),
+        "節目を１５個迎えました。最近のもの：卒煙１週間、ステータス「准尉」、ステータス「少尉」、"
+        "卒煙１１日目、ステータス「中尉」。");
+    EXPECT_FALSE(milestoneNotice({}, NoticeOccasion::WhileClosed));
+}
+
+class Watch : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    DataStore store{dir.path()};
+    MilestoneWatch watch{store};
+};
+
+TEST_F(Watch, FirstStartTellsNothingAndWritesTheFile) {
+    for (const QByteArray& bad :
+         {QByteArray("<missing>"), QByteArray("2026,2,30,0,0,1\r\n"),
+          QByteArray("2026,2,1,0,0,2\r\n"), QByteArray("2026,2,1,0,0\r\n")}) {
+        SCOPED_TRACE(bad.constData());
+        QFile::remove(store.milestonePath());
+        if (bad != "<missing>") {
+            ASSERT_TRUE(writeBytes(store.milestonePath(), bad));
+        }
+        EXPECT_FALSE(watch.start(kQuit, kSoldier, at(40 * kDay)));
+        EXPECT_EQ(fileBytes(store.milestonePath()), "2026,3,12,8,30,1\r\n");
+    }
+}
+
+TEST_F(Watch, ClosedRunningAndSetBack) {
+    ASSERT_TRUE(store.saveMilestoneRecord({at(10 * kDay), true}));
+    const auto closed = watch.start(kQuit, kSoldier, at(11 * kDay + 5));
+    ASSERT_TRUE(closed);
+    EXPECT_EQ(closed->title.toStdString(), "お休みのあいだに…");
+    EXPECT_EQ(store.loadMilestoneRecord({}).record.lastTold, at(11 * kDay + 5));
+
+    EXPECT_FALSE(watch.check(kQuit, kSoldier, at(11 * kDay + 6)));
+    EXPECT_FALSE(watch.check(kQuit, kSoldier, at(5 * kDay))) << "set back";
+    EXPECT_FALSE(watch.check(kQuit, kSoldier, at(11 * kDay + 6))) << "told before";
+    EXPECT_EQ(store.loadMilestoneRecord({}).record.lastTold, at(11 * kDay + 5));
+    const auto day12 = watch.check(kQuit, kSoldier, at(12 * kDay));
+    ASSERT_TRUE(day12);
+    EXPECT_EQ(day12->title.toStdString(), "ステータス「中尉」");
+    EXPECT_EQ(store.loadMilestoneRecord({}).record.lastTold, at(12 * kDay));
+}
+
+TEST_F(Watch, SwitchedOffStillMovesOn) {
+    watch.start(kQuit, kSoldier, at(0));
+    ASSERT_TRUE(watch.setNotify(false));
+    EXPECT_FALSE(watch.check(kQuit, kSoldier, at(11 * kDay)));
+    EXPECT_EQ(fileBytes(store.milestonePath()), "2026,2,11,8,30,0\r\n");
+    ASSERT_TRUE(watch.setNotify(true));
+    EXPECT_FALSE(watch.check(kQuit, kSoldier, at(11 * kDay + 1))) << "no flood after the switch";
+}
+
+} // namespace
