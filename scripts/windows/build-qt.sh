@@ -73,7 +73,7 @@ cmake --build . --parallel "${KEMURINA_JOBS:-$(nproc)}" >&2
 cmake --install . >&2
 # The licence texts travel with the DLLs: Qt's own and those of the bundled libraries.
 mkdir -p "$prefix/licenses/3rdparty"
-cp "$work/src"/LICENSE.* "$prefix/licenses/"
+cp "$work/src/LICENSES"/*.txt "$prefix/licenses/" # LGPL-3.0-only.txt and the rest Qt cites
 for dir in "$work/src/src/3rdparty"/*/; do
     name="$(basename "$dir")"
     find "$dir" -maxdepth 1 -type f \( -iname 'LICENSE*' -o -iname 'COPYING*' -o -iname 'LICENCE*' \) |
