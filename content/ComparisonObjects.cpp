@@ -9,6 +9,12 @@ namespace kemurina {
 
 namespace {
 
+struct ComparisonObject {
+    const char* label; // UTF-8
+    std::int32_t lengthMm;
+};
+
+// Row 1 (index 0) is the placeholder of length 0, the rest strictly ascending.
 constexpr ComparisonObject kObjects[] = {
     {"ガンバレ－", 0},
     {"ダチョウの卵", 110},
@@ -731,10 +737,6 @@ constexpr bool ascendingFromRow2() {
 static_assert(ascendingFromRow2(), "the search needs strictly ascending lengths");
 
 } // namespace
-
-std::span<const ComparisonObject> comparisonObjects() {
-    return kObjects;
-}
 
 QString pickComparison(double lengthMm) {
     if (std::isnan(lengthMm))

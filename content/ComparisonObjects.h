@@ -2,17 +2,8 @@
 
 #include <QString>
 #include <cstdint>
-#include <span>
 
 namespace kemurina {
-
-struct ComparisonObject {
-    const char* label; // UTF-8
-    std::int32_t lengthMm;
-};
-
-// The 708 rows; row 1 (index 0) is the placeholder of length 0, the rest strictly ascending.
-std::span<const ComparisonObject> comparisonObjects();
 
 // The label of the last row whose length does not exceed lengthMm (row 1 below 110 mm).
 QString pickComparison(double lengthMm);

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <limits>
+#include <span>
 #include <vector>
 
 namespace kemurina {
@@ -18,14 +19,18 @@ constexpr char kDataFolder[] = "kemurinadata";
 constexpr char kQuitProfileFile[] = "initial.ini";
 constexpr char kOptionsFile[] = "option.ini";
 constexpr char kHistoryFile[] = "history.ini";
+constexpr char kCravingsFile[] = "cravings.ini";
 constexpr char kMilestoneFile[] = "milestone.ini";
 // Far above any line this program writes; a bigger file is not one of ours.
 constexpr qint64 kMaxFileBytes = 64 * 1024;
 // Tens of thousands of attempts.
 constexpr qint64 kMaxHistoryBytes = 4 * 1024 * 1024;
+// A hundred thousand urges with long notes.
+constexpr qint64 kMaxCravingsBytes = 16 * 1024 * 1024;
 constexpr int kQuitProfileFields = 8;
 constexpr int kOptionsFields = 15;
 constexpr int kHistoryFields = 13;
+constexpr int kCravingFields = 9;
 constexpr int kMilestoneFields = 6;
 
 struct Field {
@@ -155,8 +160,9 @@ std::optional<QByteArray> readSmallFile(const QString& path, ReadStatus& status,
         status = ReadStatus::Unreadable;
         return std::nullopt;
     }
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (bytes.size() > maxBytes) {
+    // The size first: reading up to the limit would reserve all of it every time.
+    QByteArray bytes = info.size() > maxBytes ? QByteArray() : file.readAll();
+    if (info.size() > maxBytes || bytes.size() > maxBytes) {
         status = ReadStatus::Malformed;
         return std::nullopt;
     }
@@ -195,13 +201,9 @@ bool writeAtomically(const QString& dir, const QString& path, const QByteArray& 
     return file.commit();
 }
 
-std::optional<std::vector<std::int32_t>> readIntegers(QByteArrayView lineBytes,
-                                                      std::size_t expected) {
-    const auto fields = readFields(lineBytes, expected);
-    if (!fields)
-        return std::nullopt;
+std::optional<std::vector<std::int32_t>> integersOf(std::span<const Field> fields) {
     std::vector<std::int32_t> values;
-    for (const Field& field : *fields) {
+    for (const Field& field : fields) {
         const auto v = parseInt32(field);
         if (!v)
             return std::nullopt;
@@ -210,11 +212,23 @@ std::optional<std::vector<std::int32_t>> readIntegers(QByteArrayView lineBytes,
     return values;
 }
 
-std::optional<Attempt> parseAttempt(QByteArrayView lineBytes) {
-    // readFields stops at a line end; a stray CR inside would hide the rest of the line.
+std::optional<std::vector<std::int32_t>> readIntegers(QByteArrayView lineBytes,
+                                                      std::size_t expected) {
+    const auto fields = readFields(lineBytes, expected);
+    return fields ? integersOf(*fields) : std::nullopt;
+}
+
+// A line of a file of many: readFields stops at a line end, and a stray CR inside would
+// hide the rest of the line.
+std::optional<std::vector<Field>> readLineFields(QByteArrayView lineBytes, std::size_t expected) {
     if (lineBytes.contains('\r'))
         return std::nullopt;
-    const auto v = readIntegers(lineBytes, kHistoryFields);
+    return readFields(lineBytes, expected);
+}
+
+std::optional<Attempt> parseAttempt(QByteArrayView lineBytes) {
+    const auto fields = readLineFields(lineBytes, kHistoryFields);
+    const auto v = fields ? integersOf(*fields) : std::nullopt;
     if (!v)
         return std::nullopt;
     const Attempt a{{(*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4]},
@@ -226,6 +240,61 @@ std::optional<Attempt> parseAttempt(QByteArrayView lineBytes) {
         minutesBetween(a.start, a.end) < 0)
         return std::nullopt;
     return a;
+}
+
+// The non-empty lines of a file of one record a line, each with what parse makes of it.
+template <typename Line, typename Parse>
+std::vector<Line> parseLines(QByteArrayView fileBytes, Parse parse) {
+    std::vector<Line> lines;
+    for (QByteArrayView rest = fileBytes; !rest.isEmpty();) {
+        const qsizetype end = rest.indexOf('\n');
+        QByteArrayView line = end < 0 ? rest : rest.first(end);
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.isEmpty())
+            lines.push_back({line.toByteArray(), parse(line)});
+    }
+    return lines;
+}
+
+template <typename Line> QByteArray formatLines(const std::vector<Line>& lines) {
+    QByteArray bytes;
+    for (const Line& line : lines)
+        bytes += line.bytes + "\r\n";
+    return bytes;
+}
+
+std::optional<Craving> parseCraving(QByteArrayView lineBytes) {
+    const auto fields = readLineFields(lineBytes, kCravingFields);
+    if (!fields)
+        return std::nullopt;
+    const auto v = integersOf(std::span(*fields).first(kCravingFields - 1));
+    if (!v)
+        return std::nullopt;
+    const std::int32_t trigger = (*v)[6];
+    const std::int32_t outcome = (*v)[7];
+    if (trigger < 0 || outcome < 0 || outcome > 1)
+        return std::nullopt;
+    const Craving c{
+        {(*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4]},
+        (*v)[5],
+        static_cast<CravingTrigger>(std::min<std::int32_t>(trigger, kCravingTriggerCount)),
+        outcome == 1,
+        fields->back().text};
+    if (!isValidCraving(c))
+        return std::nullopt;
+    return c;
+}
+
+template <typename Record, typename Parse>
+LoadResult<Record> loadLineFile(const QString& path, qint64 maxBytes, Parse parse) {
+    LoadResult<Record> result;
+    if (const auto bytes = readSmallFile(path, result.status, maxBytes))
+        result.record = parse(*bytes);
+    else if (result.status == ReadStatus::Malformed)
+        result.status = ReadStatus::Unreadable; // too big: not a file to write over
+    return result;
 }
 
 } // namespace
@@ -260,7 +329,7 @@ QByteArray formatOptionsLine(const Options& options) {
           o.smokingYears, o.showPackCount, o.mainLeft, o.mainTop, o.backColor, o.textColor})
         f << QString::number(v);
     f << quoted(o.blogAddress);
-    for (const std::int32_t v : {o.windowMode, o.miniLeft, o.miniTop})
+    for (const std::int32_t v : {static_cast<std::int32_t>(o.windowMode), o.miniLeft, o.miniTop})
         f << QString::number(v);
     f << quoted(o.statusTheme);
     return finishLine(f);
@@ -282,6 +351,7 @@ std::optional<Options> parseOptionsLine(QByteArrayView fileBytes) {
     if (!fields)
         return std::nullopt;
     Options o;
+    std::int32_t windowMode = 0;
     std::int32_t* const numbers[] = {&o.setupDone,
                                      &o.tobaccoTaxPer1000,
                                      &o.consumptionTaxPercent,
@@ -293,7 +363,7 @@ std::optional<Options> parseOptionsLine(QByteArrayView fileBytes) {
                                      &o.backColor,
                                      &o.textColor,
                                      nullptr,
-                                     &o.windowMode,
+                                     &windowMode,
                                      &o.miniLeft,
                                      &o.miniTop,
                                      nullptr};
@@ -306,6 +376,7 @@ std::optional<Options> parseOptionsLine(QByteArrayView fileBytes) {
             *numbers[i] = *v;
         }
     }
+    o.windowMode = static_cast<WindowMode>(windowMode);
     o.blogAddress = (*fields)[10].text;
     o.statusTheme = (*fields)[14].text;
     return o;
@@ -330,24 +401,11 @@ std::optional<MilestoneRecord> parseMilestoneLine(QByteArrayView fileBytes) {
 }
 
 History parseHistory(QByteArrayView fileBytes) {
-    History history;
-    for (QByteArrayView rest = fileBytes; !rest.isEmpty();) {
-        const qsizetype end = rest.indexOf('\n');
-        QByteArrayView line = end < 0 ? rest : rest.first(end);
-        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (!line.isEmpty())
-            history.lines.push_back({line.toByteArray(), parseAttempt(line)});
-    }
-    return history;
+    return {parseLines<HistoryLine>(fileBytes, parseAttempt)};
 }
 
 QByteArray formatHistory(const History& history) {
-    QByteArray bytes;
-    for (const HistoryLine& line : history.lines)
-        bytes += line.bytes + "\r\n";
-    return bytes;
+    return formatLines(history.lines);
 }
 
 HistoryLine historyLineFor(const Attempt& a) {
@@ -359,6 +417,38 @@ HistoryLine historyLineFor(const Attempt& a) {
     QByteArray line = finishLine(f);
     line.chop(2);
     return {line, a};
+}
+
+CravingLog parseCravings(QByteArrayView fileBytes) {
+    return {parseLines<CravingLine>(fileBytes, parseCraving)};
+}
+
+QByteArray formatCravings(const CravingLog& log) {
+    return formatLines(log.lines);
+}
+
+QString storableCravingNote(const QString& note) {
+    return storableText(note,
+                        [](char32_t c) {
+                            if (c == U'"')
+                                return QStringLiteral("”");
+                            return c < 0x20 ? QStringLiteral(" ") : QStringLiteral("?");
+                        })
+        .trimmed();
+}
+
+CravingLine cravingLineFor(const Craving& c) {
+    Craving stored = c;
+    stored.note = storableCravingNote(c.note);
+    QStringList f;
+    for (const std::int32_t v : {c.moment.year, c.moment.month, c.moment.day, c.moment.hour,
+                                 c.moment.minute, std::int32_t{c.strength},
+                                 static_cast<std::int32_t>(c.trigger), std::int32_t{c.riddenOut}})
+        f << QString::number(v);
+    f << quoted(stored.note);
+    QByteArray line = finishLine(f);
+    line.chop(2);
+    return {line, stored};
 }
 
 DataStore::DataStore(QString appDir) : m_appDir(std::move(appDir)) {}
@@ -374,6 +464,9 @@ QString DataStore::optionsPath() const {
 }
 QString DataStore::historyPath() const {
     return QDir(dataDir()).filePath(QString::fromLatin1(kHistoryFile));
+}
+QString DataStore::cravingsPath() const {
+    return QDir(dataDir()).filePath(QString::fromLatin1(kCravingsFile));
 }
 
 QString DataStore::milestonePath() const {
@@ -393,12 +486,11 @@ LoadResult<Options> DataStore::loadOptions() const {
 }
 
 LoadResult<History> DataStore::loadHistory() const {
-    LoadResult<History> result;
-    if (const auto bytes = readSmallFile(historyPath(), result.status, kMaxHistoryBytes))
-        result.record = parseHistory(*bytes);
-    else if (result.status == ReadStatus::Malformed)
-        result.status = ReadStatus::Unreadable; // too big: not a file to write over
-    return result;
+    return loadLineFile<History>(historyPath(), kMaxHistoryBytes, parseHistory);
+}
+
+LoadResult<CravingLog> DataStore::loadCravings() const {
+    return loadLineFile<CravingLog>(cravingsPath(), kMaxCravingsBytes, parseCravings);
 }
 
 LoadResult<MilestoneRecord> DataStore::loadMilestoneRecord(const DateTimeParts& now) const {
@@ -415,6 +507,10 @@ bool DataStore::saveOptions(const Options& options) const {
 
 bool DataStore::saveHistory(const History& history) const {
     return writeAtomically(dataDir(), historyPath(), formatHistory(history));
+}
+
+bool DataStore::saveCravings(const CravingLog& log) const {
+    return writeAtomically(dataDir(), cravingsPath(), formatCravings(log));
 }
 
 bool DataStore::saveMilestoneRecord(const MilestoneRecord& record) const {

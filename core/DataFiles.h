@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Cravings.h"
 #include "core/History.h"
 #include "core/Records.h"
 
@@ -27,6 +28,19 @@ History parseHistory(QByteArrayView fileBytes);
 QByteArray formatHistory(const History& history);
 HistoryLine historyLineFor(const Attempt& attempt);
 
+// cravings.ini: one urge a line in the same conventions: year, month, day, hour, minute,
+// strength (1-5), trigger (0-8), outcome (1 ridden out, 0 smoked), then the note as a quoted
+// text. Lines as in history.ini: LF alone ends one, empty ones are dropped, and a rewrite
+// gives every line back as it was read.
+CravingLog parseCravings(QByteArrayView fileBytes);
+QByteArray formatCravings(const CravingLog& log);
+// The line of an urge; its note as storableCravingNote keeps it.
+CravingLine cravingLineFor(const Craving& craving);
+// A note as the quoted field can carry it: a double quote becomes "”", which reads the same,
+// control characters become spaces, a character outside code page 932 becomes "?", and
+// spaces at either end go.
+QString storableCravingNote(const QString& note);
+
 // Text fields as the file can carry them: the blog address percent-encodes what the line
 // cannot hold (quote, control characters, anything outside code page 932), which keeps it
 // the same address; the theme name turns such characters into "?", as it can match no key.
@@ -51,6 +65,7 @@ class DataStore {
     QString quitProfilePath() const;
     QString optionsPath() const;
     QString historyPath() const;
+    QString cravingsPath() const;
     QString milestonePath() const;
 
     bool ensureDataDir() const;
@@ -61,6 +76,8 @@ class DataStore {
     // Missing: an empty history. Unreadable (or far too big to be ours): an empty history
     // that must not be saved over the file.
     LoadResult<History> loadHistory() const;
+    // The same for the log of urges.
+    LoadResult<CravingLog> loadCravings() const;
     // Anything but a readable file gives a record told up to now, with notices on.
     LoadResult<MilestoneRecord> loadMilestoneRecord(const DateTimeParts& now) const;
 
@@ -69,6 +86,7 @@ class DataStore {
     bool saveQuitProfile(const QuitProfile& profile) const;
     bool saveOptions(const Options& options) const;
     bool saveHistory(const History& history) const;
+    bool saveCravings(const CravingLog& log) const;
     bool saveMilestoneRecord(const MilestoneRecord& record) const;
 
   private:

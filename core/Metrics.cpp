@@ -109,6 +109,8 @@ std::int64_t minutesBetween(const DateTimeParts& quit, const DateTimeParts& now)
 
 namespace {
 
+// Walked by hand: a short month borrows the longer of the previous month and the quit month,
+// a rule of the program's own that QDate's arithmetic does not reproduce.
 std::array<std::int32_t, 5> calendarDifference(const DateTimeParts& quit, DateTimeParts now) {
     MonthLengths nowYearTable = kMonthLengths;
     MonthLengths quitYearTable = kMonthLengths;

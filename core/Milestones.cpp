@@ -53,11 +53,9 @@ DateTimeParts plusMonths(const DateTimeParts& start, std::int64_t months) {
     DateTimeParts t = start;
     t.year = static_cast<std::int32_t>(start.year + index / 12);
     t.month = static_cast<std::int32_t>(index % 12 + 1);
-    if (t.day > monthLength(t.year, t.month)) {
+    // December has every day, so the next month is in the same year.
+    if (t.day > monthLength(t.year, t.month))
         t = {t.year, t.month + 1, 1, 0, 0};
-        if (t.month > 12)
-            t = {t.year + 1, 1, 1, 0, 0};
-    }
     return t;
 }
 

@@ -43,6 +43,10 @@ inline constexpr std::int32_t kDefaultTextColor = 16777215; // white
 inline constexpr char kDefaultBlogAddress[] = "kemurina.example.jp/community/";
 inline constexpr char kDefaultStatusTheme[] = "ソルジャー";
 
+// Which view shows: the mini one, or the main one before or after the mini one was first used.
+// The file's number is kept as it is, also one that names none of these (the main view shows).
+enum class WindowMode : std::int32_t { Main = 0, Mini = 1, MiniNeverShown = 2 };
+
 // Display choices, tax figures and window placement (option.ini), in file order.
 struct Options {
     std::int32_t setupDone = 0;
@@ -56,8 +60,7 @@ struct Options {
     std::int32_t backColor = kDefaultBackColor; // Windows colour value, red in the low byte
     std::int32_t textColor = kDefaultTextColor;
     QString blogAddress = QString::fromUtf8(kDefaultBlogAddress);
-    std::int32_t windowMode =
-        2; // 1 = mini view visible; 2 = mini view never used yet; 0 = main view
+    WindowMode windowMode = WindowMode::MiniNeverShown;
     std::int32_t miniLeft = 0;
     std::int32_t miniTop = 0;
     QString statusTheme = QString::fromUtf8(kDefaultStatusTheme);

@@ -120,12 +120,12 @@ void refreshAll(AppState& state, const DateTimeParts& now, int randomDraw) {
     state.display.lungColour = lungColour(m.wholeDays);
     state.display.milestones = milestoneView(m.wholeDays);
     state.display.miniSummary = miniSummary(state);
-    state.elapsedToggle = 0;
+    state.elapsedToggle = false;
 }
 
 void toggleElapsedLabel(AppState& state) {
-    state.elapsedToggle = state.elapsedToggle == 0 ? 1 : 0;
-    state.display.captions[ElapsedCaption] = state.elapsedToggle == 1
+    state.elapsedToggle = !state.elapsedToggle;
+    state.display.captions[ElapsedCaption] = state.elapsedToggle
                                                  ? dayCountElapsedText(state.metrics)
                                                  : calendarElapsedText(state.metrics);
 }

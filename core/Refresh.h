@@ -56,10 +56,11 @@ struct AppState {
     QuitProfile profile;
     Options options;
     Metrics metrics;
-    int elapsedToggle = 0; // 1 while the elapsed label shows the day-count form
+    bool elapsedToggle = false; // while the elapsed label shows the day-count form
     QString shortSummary;
     DisplayValues display;
     LoadResult<History> history; // past attempts, read when the record window opens
+    LoadResult<CravingLog> cravings; // urges, read when the urge window opens
 };
 
 Rgb lungColour(std::int32_t wholeDays);

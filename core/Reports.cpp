@@ -31,10 +31,10 @@ std::optional<QString> profileTail(const QuitProfile& p, const Options& o) {
     }
 }
 
-QString elapsedTail(const Metrics& m, int elapsedToggle) {
+QString elapsedTail(const Metrics& m, bool dayCount) {
     const QString clock =
         n(m.hours()) + QStringLiteral("時間 ") + n(m.minutes()) + QStringLiteral("分");
-    if (elapsedToggle != 0)
+    if (dayCount)
         return n(m.wholeDays) + QStringLiteral("日 ") + clock;
     return n(m.years()) + QStringLiteral("年 ") + n(m.months()) + QStringLiteral("ヶ月 ") +
            n(m.days()) + QStringLiteral("日 ") + clock;

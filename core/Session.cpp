@@ -56,8 +56,20 @@ void Session::closeViews() {
 }
 
 void Session::refresh() {
-    refreshAll(m_state, m_clock->now(), m_random->drawPercent());
+    const DateTimeParts now = m_clock->now();
+    refreshAll(m_state, now, m_random->drawPercent());
     emit refreshed();
+    tellMilestones(now);
+}
+
+void Session::tellMilestones(const DateTimeParts& now) {
+    const QuitProfile& profile = m_state.profile;
+    const QString& theme = m_state.options.statusTheme;
+    const auto notice = m_milestonesStarted ? m_milestones.check(profile, theme, now)
+                                            : m_milestones.start(profile, theme, now);
+    m_milestonesStarted = true;
+    if (notice)
+        emit milestonesReached(notice->title, notice->body);
 }
 
 void Session::reloadRecords() {
@@ -72,13 +84,13 @@ void Session::toggleElapsed() {
 }
 
 void Session::showMiniView() {
-    const bool firstUse = m_state.options.windowMode == 2;
-    m_state.options.windowMode = 1;
+    const bool firstUse = m_state.options.windowMode == WindowMode::MiniNeverShown;
+    m_state.options.windowMode = WindowMode::Mini;
     emit viewSwitched(View::Mini, firstUse);
 }
 
 void Session::showMainView() {
-    m_state.options.windowMode = 0;
+    m_state.options.windowMode = WindowMode::Main;
     emit viewSwitched(View::Main, false);
 }
 
@@ -213,6 +225,26 @@ bool Session::completeStart(TwipsPoint corner) {
 
 void Session::reloadHistory() {
     m_state.history = m_store.loadHistory();
+}
+
+void Session::reloadCravings() {
+    m_state.cravings = m_store.loadCravings();
+}
+
+CravingSave Session::logCraving(const Craving& craving) {
+    const CravingSave saved = appendCraving(m_store, m_state.cravings, craving);
+    if (saved == CravingSave::Saved)
+        emit cravingsChanged();
+    return saved;
+}
+
+std::array<CravingPattern, 2> Session::cravingPatterns() const {
+    const DateTimeParts now = m_clock->now();
+    std::array<CravingPattern, 2> patterns;
+    for (const CravingScope scope : {CravingScope::CurrentAttempt, CravingScope::AllTime})
+        patterns[static_cast<std::size_t>(scope)] = cravingPattern(
+            cravingStats(m_state.cravings.record, m_state.profile.quitMoment(), now, scope), scope);
+    return patterns;
 }
 
 RestartResult Session::restartAttempt() {

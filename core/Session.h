@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "core/CravingView.h"
 #include "core/DataFiles.h"
 #include "core/History.h"
+#include "core/MilestoneWatch.h"
 #include "core/Refresh.h"
 #include "core/Startup.h"
 
@@ -25,6 +27,8 @@ enum class WindowKind {
     PremiumNotice,
     Help,
     Record,
+    NoticeSettings, // the notices of milestones and the start at login
+    Craving,        // the urge window
 };
 
 // The two views of the figures.
@@ -98,9 +102,11 @@ class Session final : public QObject {
     // The settings save: the quit moment and profile are checked and written, then the
     // options; a stop after initial.ini leaves it written.
     SaveOutcome saveSettings(const SettingsEntry& entry);
-    // While the settings window is open, a restart would be written over by its save.
-    void setEditingSettings(bool editing) { m_editingSettings = editing; }
-    bool editingSettings() const { return m_editingSettings; }
+    // While a settings window is open, a restart would be written over by its save. Counted:
+    // a closed window may go only after its successor has come.
+    void settingsWindowOpened() { ++m_settingsWindows; }
+    void settingsWindowGone() { --m_settingsWindows; }
+    bool editingSettings() const { return m_settingsWindows > 0; }
 
     // First run: the profile typed in (false when out of range), then the start at this
     // minute, then both files written with the main view where corner is (false: not saved).
@@ -114,7 +120,20 @@ class Session final : public QObject {
     void reloadHistory();
     RestartResult restartAttempt();
 
+    // The urge window: cravings.ini read again; the first suggestion's draw (0 to 99); an urge
+    // appended and the whole file saved, or why not.
+    void reloadCravings();
+    int drawSuggestion() { return m_random->drawPercent(); }
+    CravingSave logCraving(const Craving& craving);
+    // For the current attempt and for all time, at now.
+    std::array<CravingPattern, 2> cravingPatterns() const;
+
     void request(WindowKind kind) { emit windowRequested(kind); }
+
+    // Whether milestones are told; the choice is kept in milestone.ini (false: not saved,
+    // it holds for this run).
+    bool notifiesMilestones() const { return m_milestones.notify(); }
+    bool setNotifiesMilestones(bool on) { return m_milestones.setNotify(on); }
 
   signals:
     void refreshed();
@@ -122,20 +141,27 @@ class Session final : public QObject {
     // overMainView: the mini view is used for the first time and takes the main view's place.
     void viewSwitched(View shown, bool overMainView);
     void historyChanged();
+    void cravingsChanged();
     void windowRequested(WindowKind kind);
+    // Milestones were crossed: at the first refresh of the run those since the program last
+    // ran, then those of each refresh, at most one notice each time.
+    void milestonesReached(const QString& title, const QString& body);
 
   private:
     bool saveQuitProfile(const SettingsEntry& entry, const DateTimeParts& now, SaveOutcome& stop);
     bool saveEnteredOptions(const SettingsEntry& entry, const DateTimeParts& now,
                             SaveOutcome& stop);
     bool saveRestart(const QuitProfile& before, const QuitProfile& after, const History& history);
+    void tellMilestones(const DateTimeParts& now);
 
     AppState m_state;
     DataStore m_store;
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<RandomSource> m_random;
     QTimer m_timer;
-    bool m_editingSettings = false;
+    MilestoneWatch m_milestones{m_store};
+    bool m_milestonesStarted = false;
+    int m_settingsWindows = 0;
 };
 
 } // namespace kemurina

@@ -5,7 +5,7 @@ namespace kemurina {
 StartWindow chooseStartWindow(const Options& options) {
     if (options.setupDone == 0)
         return StartWindow::FirstRunSetup;
-    return options.windowMode == 1 ? StartWindow::MiniShown : StartWindow::MainShown;
+    return options.windowMode == WindowMode::Mini ? StartWindow::MiniShown : StartWindow::MainShown;
 }
 
 StartupRecords loadAtStartup(const DataStore& store, const DateTimeParts& now) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/DataFiles.h"
 #include "core/Records.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <QByteArrayView>
 #include <algorithm>
@@ -48,6 +52,16 @@ class FuzzInput {
     std::size_t m_size;
     std::size_t m_pos = 0;
 };
+
+// A data folder for the whole run, memory-backed when the system offers it: every run
+// writes files.
+inline const DataStore& scratchStore() {
+    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                                 ? QStringLiteral("/dev/shm/kemurina-fuzz-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/kemurina-fuzz-XXXXXX"));
+    static const DataStore s(dir.path());
+    return s;
+}
 
 } // namespace kemurina::fuzzing
 

@@ -12,21 +12,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 using namespace kemurina;
 using kemurina::fuzzing::FuzzInput;
+using kemurina::fuzzing::scratchStore;
 
 namespace {
-
-const DataStore& store() {
-    // Memory-backed when the system offers it: every run writes two small files.
-    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
-                                 ? QStringLiteral("/dev/shm/kemurina-fuzz-XXXXXX")
-                                 : QDir::tempPath() + QStringLiteral("/kemurina-fuzz-XXXXXX"));
-    static const DataStore s(dir.path());
-    return s;
-}
 
 void writeFile(const QString& path, QByteArrayView bytes) {
     QFile f(path);
@@ -57,7 +48,7 @@ void checkLineFormat(const std::optional<QuitProfile>& profile,
 void checkLoading(QByteArrayView profileBytes, QByteArrayView optionsBytes,
                   const std::optional<QuitProfile>& profile, const std::optional<Options>& options,
                   const DateTimeParts& now) {
-    const DataStore& s = store();
+    const DataStore& s = scratchStore();
     FUZZ_CHECK(s.ensureDataDir());
     writeFile(s.quitProfilePath(), profileBytes);
     writeFile(s.optionsPath(), optionsBytes);
@@ -81,7 +72,7 @@ void checkDisplay(const AppState& state) {
         FUZZ_CHECK(c >= 0 && c <= 255);
     FUZZ_CHECK(d.milestones.progressValue >= 0 && d.milestones.progressValue <= kProgressMaximum);
     FUZZ_CHECK(!d.milestones.topTwips || *d.milestones.topTwips == kMilestoneRowTopTwips);
-    FUZZ_CHECK(state.elapsedToggle == 0);
+    FUZZ_CHECK(!state.elapsedToggle);
     // Status and message may be empty (unknown theme, clock before the quit moment).
     for (const std::size_t i : {ElapsedCaption, LifeCaption, MoneyCaption, NotSmokedCaption})
         FUZZ_CHECK(!d.captions[i].isEmpty());
@@ -99,7 +90,7 @@ void checkTexts(AppState& state) {
 
     const QString calendarForm = state.display.captions[ElapsedCaption];
     toggleElapsedLabel(state);
-    FUZZ_CHECK(state.elapsedToggle == 1);
+    FUZZ_CHECK(state.elapsedToggle);
     FUZZ_CHECK(longReport(state).count(QStringLiteral("\r\n")) == 5);
     FUZZ_CHECK(!shortPost(state).isEmpty());
     toggleElapsedLabel(state);

@@ -106,3 +106,18 @@ entries = [
 for i, entry in enumerate(entries):
     now = moments[1] if i != 7 else clock(2026, 12, 6, 9, 15)
     save('settings_input_fuzzer', now + '\n'.join(entry).encode('utf-8', 'surrogatepass'))
+
+cravings = [
+    sjis('2010,11,2,7,0,3,5,1,"朝いちばん"\r\n'),
+    sjis('2010,11,30,23,59,5,1,0,"飲み会で, つい"\r\n2010,12,1,0,0,1,8,1,""\r\n'),
+    sjis('2010,12,1,12,0,2,2,1,"”コーヒー”"\n2010,12,1,12,0,2,2,1,"x"'),
+    b'2010,11,2,7,0,0,5,1,""\r\n2010,11,2,7,0,3,9,1,""\r\n2010,11,2,7,0,3,5,2,""\r\n',
+    b'2010,2,30,7,0,3,5,1,""\r\n2010,11,2,24,0,3,5,1,""\r\n2010,11,2,7,0,3,5,1\r\n',
+    b'2010,11,2,7,0,3,5,1,"a"b"\r\n2010,11,2,7,0,3,5,1,"a\rb"\r\n\x82\xa0\xff\r\n',
+    b' 2010 , 11 , 2 , 7 , 0 , 3 , 5 , 1 , "a" \r\n\r\n\n2010,11,2,7,0,3,5,1,plain\r\n',
+    b'2147483647,12,31,23,59,5,8,1,""\r\n-2147483648,1,1,0,0,1,0,0,""\r\n',
+]
+quits = [clock(2010, 11, 1, 0, 0), clock(2010, 11, 30, 23, 59), clock(2147483647, 12, 31, 23, 59)]
+for i, log in enumerate(cravings):
+    save('cravings_fuzzer', moments[i % 2] + quits[i % len(quits)] + log)
+    save('cravings_fuzzer', clock(2010, 12, 1, 0, 30) + quits[(i + 1) % len(quits)] + log)

@@ -9,7 +9,7 @@ build="${1:?usage: run-fuzzers.sh <build-dir> [seconds] [target...]}"
 seconds="${2:-60}"
 shift $(($# >= 2 ? 2 : 1))
 targets=("$@")
-((${#targets[@]})) || targets=(data_files_fuzzer settings_input_fuzzer)
+((${#targets[@]})) || targets=(data_files_fuzzer settings_input_fuzzer cravings_fuzzer)
 
 status=0
 for t in "${targets[@]}"; do

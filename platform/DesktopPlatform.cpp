@@ -1,6 +1,7 @@
 #include "platform/DesktopPlatform.h"
 
 #include "core/Records.h"
+#include "platform/OwnTitleBar.h"
 
 #include <QColorDialog>
 #include <QCryptographicHash>
@@ -19,6 +20,17 @@ namespace kemurina {
 namespace {
 
 const QString kProductName = QStringLiteral("ケムリナ");
+
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// A message box takes its fixed size only when shown, so it is not asked.
+int execFixed(QMessageBox& box) {
+    if (onWayland())
+        useOwnTitleBar(&box);
+    return box.exec();
+}
 
 } // namespace
 
@@ -101,12 +113,14 @@ void DesktopPlatform::showMessage(QWidget* parent, const QString& text) {
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(QMessageBox::NoIcon, kProductName, shown, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    execFixed(box);
 }
 
 bool DesktopPlatform::askYesNo(QWidget* parent, const QString& text) {
-    return QMessageBox::question(parent, kProductName, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, kProductName, text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setDefaultButton(QMessageBox::No);
+    return execFixed(box) == QMessageBox::Yes;
 }
 
 std::optional<QColor> DesktopPlatform::chooseColor(QWidget* parent, const QColor& initial) {
@@ -120,8 +134,26 @@ bool DesktopPlatform::notificationAreaAvailable() const {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
+bool DesktopPlatform::notify(const QString& title, const QString& body, const QIcon& icon,
+                             std::function<void()> onClicked) {
+    return m_system.notify(title, body, icon, std::move(onClicked));
+}
+
+bool DesktopPlatform::startsAtLogin() const {
+    return m_system.startsAtLogin();
+}
+
+bool DesktopPlatform::setStartsAtLogin(const QString& appDir, bool on) {
+    return m_system.setStartsAtLogin(appDir, on);
+}
+
 bool DesktopPlatform::windowPlacementKnown() const {
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return !onWayland();
+}
+
+void DesktopPlatform::fitTitleBar(QWidget* window) {
+    if (onWayland() && window->minimumSize() == window->maximumSize())
+        useOwnTitleBar(window);
 }
 
 QSize DesktopPlatform::screenSizeTwips() const {

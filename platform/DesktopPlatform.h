@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/SystemDesktop.h"
 
 #include <QHash>
 #include <QLockFile>
@@ -31,10 +32,15 @@ class DesktopPlatform final : public Platform {
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     bool notificationAreaAvailable() const override;
     bool windowPlacementKnown() const override;
+    void fitTitleBar(QWidget* window) override;
     QSize screenSizeTwips() const override;
     void showTrayIcon(const QObject* owner, const QIcon& icon, const QString& tip,
                       TrayActivation onActivated) override;
     void removeTrayIcon(const QObject* owner) override;
+    bool notify(const QString& title, const QString& body, const QIcon& icon,
+                std::function<void()> onClicked) override;
+    bool startsAtLogin() const override;
+    bool setStartsAtLogin(const QString& appDir, bool on) override;
 
   private:
     QString instanceServerName() const;
@@ -49,6 +55,7 @@ class DesktopPlatform final : public Platform {
     bool m_instanceChecked = false;
     bool m_otherInstance = false;
     QHash<const QObject*, QPointer<QSystemTrayIcon>> m_trayIcons;
+    SystemDesktop m_system;
 };
 
 } // namespace kemurina

@@ -49,6 +49,10 @@ class Platform {
     // whether it is minimised.
     virtual bool windowPlacementKnown() const = 0;
 
+    // Called on each fixed-size window before it is first shown: where Qt's own title bar
+    // would offer maximise (Wayland), the window gets the program's own instead.
+    virtual void fitTitleBar(QWidget* window) = 0;
+
     // The primary screen's size in twips.
     virtual QSize screenSizeTwips() const = 0;
 
@@ -62,6 +66,17 @@ class Platform {
 
     // Takes owner's icon away, if it has one.
     virtual void removeTrayIcon(const QObject* owner) = 0;
+
+    // A desktop notification that names the program and carries its icon; onClicked runs when
+    // the user clicks it. False when the desktop can show none.
+    virtual bool notify(const QString& title, const QString& body, const QIcon& icon,
+                        std::function<void()> onClicked) = 0;
+
+    // Whether the system starts the program when the user logs in, as it stands now.
+    virtual bool startsAtLogin() const = 0;
+    // Makes the system start it at login in appDir, its start directory, or no longer;
+    // false when that could not be done.
+    virtual bool setStartsAtLogin(const QString& appDir, bool on) = 0;
 };
 
 } // namespace kemurina

@@ -91,8 +91,14 @@ bool DBusNotifications::show(const QString& title, const QString& body,
 
 void DBusNotifications::actionInvoked(uint id, const QString& action) {
     const auto onActivated = m_onActivated.value(id);
-    if (action == kDefaultAction && onActivated)
-        onActivated();
+    if (action != kDefaultAction || !onActivated)
+        return;
+    // Some services keep a notification whose action ran until its sender closes it.
+    QDBusMessage close = QDBusMessage::createMethodCall(kService, kPath, kInterface,
+                                                        QStringLiteral("CloseNotification"));
+    close << id;
+    QDBusConnection::sessionBus().send(close);
+    onActivated();
 }
 
 void DBusNotifications::closed(uint id, uint) {

@@ -69,6 +69,8 @@ QByteArray autostartEntry(const AutostartCommand& command) {
         QStringLiteral("Name=ケムリナ"),
         QStringLiteral("Comment=ログインしたときにケムリナを起動します"),
         QStringLiteral("Icon=kemurina"),
+        // Without the program (removed with its package) the desktop passes the entry over.
+        QStringLiteral("TryExec=") + stringValue(command.program),
         QStringLiteral("Exec=") + stringValue(execArgument(command.program)),
     };
     if (!command.workingFolder.isEmpty())
@@ -82,7 +84,7 @@ QString XdgAutostart::entryPath() {
     return QDir(config).filePath(QStringLiteral("autostart/") + kEntryName);
 }
 
-bool XdgAutostart::enabled() const {
+bool XdgAutostart::enabled() {
     QFile file(entryPath());
     if (!file.open(QIODevice::ReadOnly))
         return false;

@@ -29,7 +29,7 @@ class XdgAutostart {
 
     static QString entryPath();
     // The entry is there and no desktop tool has switched it off.
-    bool enabled() const;
+    static bool enabled();
     // Writes or removes the entry; false when that failed or no command can be written.
     bool setEnabled(bool on) const;
     // The command this program would be started with at login.

@@ -16,7 +16,8 @@ const DateTimeParts kNow{2010, 10, 1, 12, 34};
 
 TEST(DataFiles, ByteForByteRoundTrip) {
     EXPECT_EQ(formatQuitProfileLine(kProfile), "2009,1,2,3,4,20,300,85\r\n");
-    const Options o{1, 2, 3, 4, 5, 6, -7, 8, -1, 10, "例.jp/?a=1,b=2", 12, 13, 14, "日本旅行"};
+    const Options o{1,  2,  3,         4, 5, 6, -7, 8, -1, 10, "例.jp/?a=1,b=2", WindowMode{12},
+                    13, 14, "日本旅行"};
     const QByteArray line = "1,2,3,4,5,6,-7,8,-1,10,\"" + encodeCp932("例.jp/?a=1,b=2") +
                             "\",12,13,14,\"" + encodeCp932("日本旅行") + "\"\r\n";
     EXPECT_EQ(formatOptionsLine(o), line);

@@ -40,7 +40,7 @@ TEST(EntryRules, RangeErrorsCountEachTest) {
     const std::pair<DateTimeParts, int> moments[] = {
         {{1900, 1, 1, 0, 0}, 0},  {{2010, 12, 31, 23, 59}, 0}, {{2009, 6, 31, 24, 60}, 3},
         {{2009, 2, 30, 0, 0}, 1}, {{2000, 2, 29, 0, 0}, 0},    {{0, 0, 0, -1, -1}, 5},
-        {{2011, 1, 1, 0, 0}, 1}};
+        {{2011, 1, 1, 0, 0}, 1},  {{2009, 4, 30, 0, 0}, 0},    {{2009, 13, 1, 0, 0}, 1}};
     for (const auto& [moment, errors] : moments)
         EXPECT_EQ(quitMomentRangeErrors(moment, 2010), errors)
             << moment.year << "-" << moment.month;
@@ -51,6 +51,7 @@ TEST(EntryRules, LaterThanToTheMinute) {
     EXPECT_FALSE(isLaterThan({2010, 1, 1, 0, 0}, {2010, 1, 1, 0, 0}));
     EXPECT_TRUE(isLaterThan({2010, 1, 1, 0, 1}, {2010, 1, 1, 0, 0}));
     EXPECT_TRUE(isLaterThan({2010, 1, 2, 0, 0}, {2010, 1, 1, 23, 59}));
+    EXPECT_TRUE(isLaterThan({2010, 2, 1, 0, 0}, {2010, 1, 31, 23, 59}));
 }
 
 } // namespace

@@ -69,7 +69,7 @@ TEST(Refresh, ToggleUntilNextRefresh) {
     EXPECT_EQ(s.display.captions[ElapsedCaption], "０年１ヶ月３日４時間５分");
     toggleElapsedLabel(s);
     refreshAll(s, {2010, 2, 4, 4, 6}, 50);
-    EXPECT_EQ(s.elapsedToggle, 0);
+    EXPECT_FALSE(s.elapsedToggle);
     EXPECT_EQ(s.display.captions[ElapsedCaption], "０年１ヶ月３日４時間６分");
     // The mini summary was built while the toggle still stood.
     EXPECT_EQ(s.display.miniSummary, longReport(s).replace("0年 1ヶ月 3日", "34日"));

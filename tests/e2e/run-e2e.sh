@@ -40,15 +40,9 @@ cleanup() {
 trap cleanup EXIT
 trap 'fail "$BASH_COMMAND (line $LINENO)"' ERR
 
-log() { printf '[e2e %3ds] %s\n' "$SECONDS" "$*"; }
-shot() { import -window root "png:$artifacts/$1.png" 2>/dev/null || true; }
-fail() {
-    echo "e2e: FAILED: $*" >&2
-    shot failure
-    exit 1
-}
-
-source "$root/tests/support/wait.sh"
+e2e_name=e2e
+# shellcheck source=tests/e2e/helpers.sh
+source "$root/tests/e2e/helpers.sh"
 
 # --- the package -----------------------------------------------------------------------
 
@@ -124,14 +118,6 @@ start_from_menu() { # moment log-name
     pids+=("$app_pid")
 }
 
-# The program's visible windows, one "id<TAB>title" line each; the tray icon is "kemurina".
-visible_windows() {
-    local id
-    for id in $(xdotool search --onlyvisible --class '^kemurina$' 2>/dev/null); do
-        printf '%s\t%s\n' "$id" "$(xdotool getwindowname "$id" 2>/dev/null)"
-    done
-}
-window_titled() { visible_windows | awk -F'\t' -v t="$1" '$2 == t { print $1; exit }'; }
 # The window titled $1 is the one visible window, tray icons aside.
 only_window() { [[ $(visible_windows | cut -f2 | grep -vx kemurina) == "$1" ]]; }
 # A popup menu is open: one more visible window than the view it belongs to.
@@ -147,6 +133,7 @@ confirm_title=' ( ・◇・)  - pelnoa'
 main_title=' ケムリナ - pelnoa'
 mini_title=' ケムリナ mini mode'
 record_title=' 卒煙の記録 - pelnoa'
+craving_title=' 吸いたい！ - pelnoa'
 
 # --- first start: setup with the keyboard ----------------------------------------------
 
@@ -209,11 +196,22 @@ click "$(window_titled kemurina)" 10 10 1
 wait_until 10 shows window_titled "$main_title" || fail "a click on the tray icon did not bring the window back"
 wait_until 10 not shows window_titled kemurina || fail "the tray icon stayed after the window came back"
 
-log "the record window from the popup menu's last item"
+log "吸いたい！, the popup menu's last item: 6 and Enter log an urge ridden out"
 click "$main" "${surface[@]}" 3
 wait_until 5 popup_open || fail "no popup menu on a right click on the main window"
 shot 06-popup
-xdotool key Up Return # 卒煙の記録を見る
+xdotool key Up Return # 吸いたい！
+wait_until 10 shows window_titled "$craving_title" || fail "吸いたい！ did not open the urge window"
+shot 08-craving
+xdotool windowactivate --sync "$(window_titled "$craving_title")" key 6 Return
+wait_until 10 test -s "$data_dir/kemurinadata/cravings.ini" || fail "6 and Enter logged no urge"
+xdotool key Escape
+wait_until 10 not shows window_titled "$craving_title" || fail "Escape did not close the urge window"
+
+log "the record window, the first item after the eight of the main window"
+click "$main" "${surface[@]}" 3
+wait_until 5 popup_open || fail "no popup menu on a right click on the main window"
+xdotool key Down Down Down Down Down Down Down Down Down Return # 卒煙の記録を見る
 wait_until 10 shows window_titled "$record_title" || fail "卒煙の記録を見る did not open the record window"
 shot 09-record
 xdotool windowactivate --sync "$(window_titled "$record_title")" key Escape
@@ -243,8 +241,10 @@ close_main
 
 [[ -z $(ls -A "$TMPDIR") ]] || fail "left behind in the temporary folder: $(ls -A "$TMPDIR")"
 entries=$(cd "$data_dir" && find . -mindepth 1 | sort | tr '\n' ' ')
-[[ $entries == "./kemurinadata ./kemurinadata/initial.ini ./kemurinadata/option.ini " ]] ||
+[[ $entries == "./kemurinadata ./kemurinadata/cravings.ini ./kemurinadata/initial.ini ./kemurinadata/milestone.ini ./kemurinadata/option.ini " ]] ||
     fail "unexpected files in the data directory: $entries"
+cravings=$(iconv -f CP932 -t UTF-8 "$data_dir/kemurinadata/cravings.ini")
+[[ $cravings == $'2026,12,10,12,0,3,5,1,""\r' ]] || fail "cravings.ini: $cravings"
 initial=$(iconv -f CP932 -t UTF-8 "$data_dir/kemurinadata/initial.ini")
 [[ $initial == $'2026,11,2,7,45,20,410,85\r' ]] || fail "initial.ini: $initial"
 options=$(iconv -f CP932 -t UTF-8 "$data_dir/kemurinadata/option.ini")

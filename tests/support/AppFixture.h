@@ -58,7 +58,7 @@ class AppTest : public ::testing::Test {
     static Options options(int windowMode = 2) {
         Options o;
         o.setupDone = 1;
-        o.windowMode = windowMode;
+        o.windowMode = WindowMode{windowMode};
         std::tie(o.mainLeft, o.mainTop, o.miniLeft, o.miniTop) = std::tuple(1500, 3000, 4500, 6000);
         return o;
     }
@@ -85,12 +85,6 @@ class AppTest : public ::testing::Test {
             if (w->objectName() == QLatin1String(name) && w->isVisible())
                 return w;
         return nullptr;
-    }
-
-    static int windowsNamed(const char* name) {
-        const QWidgetList all = QApplication::topLevelWidgets();
-        return std::count_if(all.begin(), all.end(),
-                             [&](QWidget* w) { return w->objectName() == QLatin1String(name); });
     }
 
     template <typename T = QWidget> static T* child(QWidget* window, const char* name) {

@@ -32,7 +32,18 @@ class FakePlatform final : public Platform {
     std::vector<TrayCall> trayCalls;
     TrayActivation lastActivation; // the last shown icon's
 
+    QList<QWidget*> titleBarsFitted;
     std::function<void()> startedAgain; // a later start's knock, as the program handles it
+
+    struct Notice {
+        QString title;
+        QString body;
+        std::function<void()> onClicked;
+    };
+    std::vector<Notice> notices;
+    bool loginStart = false;
+    bool loginChangeSucceeds = true;
+    QStringList loginStartDirs; // the start directory of each change to on
 
     bool anotherInstanceRunning() override { return anotherInstance; }
     void whenStartedAgain(std::function<void()> handler) override {
@@ -53,6 +64,7 @@ class FakePlatform final : public Platform {
     }
     bool notificationAreaAvailable() const override { return notificationArea; }
     bool windowPlacementKnown() const override { return placementKnown; }
+    void fitTitleBar(QWidget* window) override { titleBarsFitted << window; }
     QSize screenSizeTwips() const override { return {1920 * 15, 1080 * 15}; }
     void showTrayIcon(const QObject* owner, const QIcon& icon, const QString& tip,
                       TrayActivation onActivated) override {
@@ -61,6 +73,20 @@ class FakePlatform final : public Platform {
     }
     void removeTrayIcon(const QObject* owner) override {
         trayCalls.push_back({false, owner, {}, {}});
+    }
+    bool notify(const QString& title, const QString& body, const QIcon&,
+                std::function<void()> onClicked) override {
+        notices.push_back({title, body, std::move(onClicked)});
+        return true;
+    }
+    bool startsAtLogin() const override { return loginStart; }
+    bool setStartsAtLogin(const QString& appDir, bool on) override {
+        if (!loginChangeSucceeds)
+            return false;
+        if (on)
+            loginStartDirs << appDir;
+        loginStart = on;
+        return true;
     }
 };
 

@@ -1,5 +1,6 @@
 #include "tools/report/ReportCommand.h"
 
+#include "core/CravingView.h"
 #include "core/DataFiles.h"
 #include "core/RecordView.h"
 #include "core/Refresh.h"
@@ -39,6 +40,8 @@ class ReportTool : public ::testing::Test {
 // Every text and figure is the engine's.
 TEST_F(ReportTool, TheEngineTextsAndJson) {
     ASSERT_TRUE(writeBytes(store.historyPath(), "2010,9,1,0,0,2010,9,5,12,0,20,300,85\r\nbad\r\n"));
+    ASSERT_TRUE(writeBytes(store.cravingsPath(), "2010,9,30,23,0,4,1,0,\"\"\r\nbad\r\n"
+                                                 "2010,10,4,3,0,2,5,1,\"a,b\"\r\n"));
     AppState s;
     s.profile = profile;
     s.options = options;
@@ -49,14 +52,16 @@ TEST_F(ReportTool, TheEngineTextsAndJson) {
     EXPECT_EQ(run({"--mini"}).out, lf(s.display.miniSummary));
     EXPECT_EQ(run({"--record", "--crlf"}).out,
               recordText(recordView(profile, store.loadHistory(), clock.now())).toUtf8());
+    EXPECT_EQ(run({"--cravings", "--crlf"}).out,
+              cravingText(store.loadCravings(), profile.quitMoment(), clock.now()).toUtf8());
 
     const QByteArray out = run({"--json"}).out;
     const QJsonObject o = QJsonDocument::fromJson(out).object();
     EXPECT_EQ(o.keys().join(' '),
-              "captions cigarettesNotSmoked comparisonObject elapsed health history lifeMinutes "
-              "longReport lungColour metres milestones miniSummary moneySaved nextMilestone now profile "
-              "quitMoment schema shortPost shortSummary taxShare theme totalLengthMm "
-              "totalMinutes version wholeDays");
+              "captions cigarettesNotSmoked comparisonObject cravings elapsed health history "
+              "lifeMinutes longReport lungColour metres milestones miniSummary moneySaved "
+              "nextMilestone now profile quitMoment schema shortPost shortSummary taxShare theme "
+              "totalLengthMm totalMinutes version wholeDays");
     EXPECT_TRUE(out.contains("\"status\": \"" + s.display.captions[StatusCaption].toUtf8()))
         << "text as UTF-8, not escaped";
     EXPECT_EQ(o["captions"]["elapsed"].toString(), s.display.captions[ElapsedCaption]);
@@ -69,6 +74,20 @@ TEST_F(ReportTool, TheEngineTextsAndJson) {
     EXPECT_EQ(o["history"]["totals"]["minutes"].toInt(), 6480 + 4565);
     EXPECT_EQ(o["nextMilestone"]["moment"].toString(), "2010-10-05T00:00"); // 兵長 to 伍長
     EXPECT_EQ(o["nextMilestone"]["kind"].toString(), "status");
+    const QJsonValue c = o["cravings"];
+    EXPECT_EQ(c["entries"][1]["note"].toString(), "a,b");
+    EXPECT_EQ(c["entries"][1]["trigger"].toString(), "朝");
+    EXPECT_EQ(c["entries"][0]["riddenOut"].toBool(), false);
+    EXPECT_EQ(std::tuple(c["total"].toInt(), c["riddenOut"].toInt(), c["unreadableLines"].toInt()),
+              std::tuple(2, 1, 1));
+    EXPECT_EQ(c["currentAttempt"]["total"].toInt(), 1);
+    EXPECT_EQ(c["byTrigger"][1]["trigger"].toString(), "お酒");
+    EXPECT_EQ(c["byTrigger"][8]["count"].toInt(), 0) << "every trigger, zeros too";
+    EXPECT_EQ(c["byHour"][23].toInt(), 1);
+    EXPECT_EQ(c["lastThirtyDays"][29]["date"].toString(), "2010-10-04");
+    EXPECT_EQ(c["lastThirtyDays"][29]["count"].toInt(), 1);
+    EXPECT_EQ(c["weeklyStrength"][11]["averageStrength"].toDouble(), 3.0);
+    EXPECT_TRUE(c["weeklyStrength"][10]["averageStrength"].isNull());
 }
 
 TEST_F(ReportTool, Arguments) {

@@ -1,5 +1,6 @@
 #include "tools/report/ReportCommand.h"
 
+#include "core/CravingView.h"
 #include "core/DataFiles.h"
 #include "core/RecordView.h"
 #include "core/Reports.h"
@@ -15,7 +16,7 @@ namespace kemurina {
 
 namespace {
 
-enum class Format { Long, Short, Mini, Json, Record };
+enum class Format { Long, Short, Mini, Json, Record, Cravings };
 
 struct Request {
     Format format = Format::Long;
@@ -32,7 +33,8 @@ struct FormatOption {
 constexpr FormatOption kFormatOptions[] = {{"--short", Format::Short},
                                            {"--mini", Format::Mini},
                                            {"--json", Format::Json},
-                                           {"--record", Format::Record}};
+                                           {"--record", Format::Record},
+                                           {"--cravings", Format::Cravings}};
 
 struct FlagOption {
     const char* name;
@@ -44,7 +46,7 @@ constexpr FlagOption kFlagOptions[] = {{"--crlf", &Request::crlf},
                                        {"--version", &Request::version}};
 
 const char kSynopsis[] =
-    "使い方: kemurina-report [--short | --mini | --json | --record] [--crlf]\n";
+    "使い方: kemurina-report [--short | --mini | --json | --record | --cravings] [--crlf]\n";
 const char kHelpHint[] = "詳しくは kemurina-report --help を見てください。\n";
 const char kHelpBody[] =
     "\n"
@@ -56,6 +58,7 @@ const char kHelpBody[] =
     "  --mini     ミニウィンドウの6行の表示\n"
     "  --json     表示される全ての文と数値を1つのJSONオブジェクトで\n"
     "  --record   卒煙の記録: からだの回復とこれまでの挑戦\n"
+    "  --cravings 吸いたい気持ちの記録のまとめ: いまの挑戦とこれまでのすべて\n"
     "  --crlf     改行をCR LFにして、最後の改行を付けない (クリップボードと同じバイト列)\n"
     "  --help     この説明\n"
     "  --version  バージョン\n"
@@ -63,7 +66,7 @@ const char kHelpBody[] =
     "終了ステータス:\n"
     "  0  両方のデータファイルをそのまま読めた\n"
     "  1  形式の正しくないファイルがあり、その分は既定値で計算した (標準エラーにファイル名)、\n"
-    "     または挑戦の記録 (history.ini) を読めなかった\n"
+    "     または挑戦の記録 (history.ini) か吸いたい気持ちの記録 (cravings.ini) を読めなかった\n"
     "  2  オプションの誤り、データフォルダやファイルがない・読めない、または出力できない\n";
 
 template <typename Option, std::size_t N>
@@ -80,6 +83,8 @@ QString unknownArgument(const QString& argument) {
            argument;
 }
 
+// By hand: QCommandLineParser drops the dashes of an unknown option and takes "--" and
+// "--name=value" its own way, so its messages could not stay the documented ones.
 Request parseArguments(const QStringList& arguments) {
     Request r;
     QString chosenFormat;
@@ -130,8 +135,13 @@ FileVerdict verdictOf(const QString& path, ReadStatus status) {
     return {kSuccess, {}};
 }
 
-QByteArray render(const AppState& s, const LoadResult<History>& history, const DateTimeParts& now,
-                  const Request& r) {
+// The two logs beside the records: neither has to exist.
+struct Logs {
+    LoadResult<History> history;
+    LoadResult<CravingLog> cravings;
+};
+
+QByteArray render(const AppState& s, const Logs& logs, const DateTimeParts& now, const Request& r) {
     const LineBreaks breaks = r.crlf ? LineBreaks::CrLf : LineBreaks::Lf;
     const QByteArray end = r.crlf ? QByteArray() : QByteArray("\n");
     switch (r.format) {
@@ -140,12 +150,17 @@ QByteArray render(const AppState& s, const LoadResult<History>& history, const D
     case Format::Mini:
         return withLineBreaks(s.display.miniSummary, breaks).toUtf8() + end;
     case Format::Json: {
-        QByteArray json =
-            QJsonDocument(reportJson(s, history, now, breaks)).toJson(QJsonDocument::Indented);
+        QByteArray json = QJsonDocument(reportJson(s, logs.history, logs.cravings, now, breaks))
+                              .toJson(QJsonDocument::Indented);
         return r.crlf ? json.replace("\n", "\r\n") : json;
     }
     case Format::Record:
-        return withLineBreaks(recordText(recordView(s.profile, history, now)), breaks).toUtf8() +
+        return withLineBreaks(recordText(recordView(s.profile, logs.history, now)), breaks)
+                   .toUtf8() +
+               end;
+    case Format::Cravings:
+        return withLineBreaks(cravingText(logs.cravings, s.profile.quitMoment(), now), breaks)
+                   .toUtf8() +
                end;
     case Format::Long:
         break;
@@ -182,18 +197,23 @@ CommandOutput runReportCommand(const QStringList& arguments, const QString& appD
         result.err += verdict.message;
     }
 
-    // The history is optional: a missing file is none yet; one that cannot be read leaves the
-    // attempts out, and the status says so.
-    const auto history = store.loadHistory();
-    if (history.status == ReadStatus::Unreadable) {
-        result.exitCode = std::max<int>(result.exitCode, kDefaultsUsed);
-        result.err += pathLine("挑戦の記録を読めません: ", store.historyPath());
+    // The logs are optional: a missing file is none yet; one that cannot be read leaves its
+    // entries out, and the status says so.
+    const Logs logs{store.loadHistory(), store.loadCravings()};
+    for (const auto& [path, status, what] :
+         {std::tuple{store.historyPath(), logs.history.status, "挑戦の記録を読めません: "},
+          std::tuple{store.cravingsPath(), logs.cravings.status,
+                     "吸いたい気持ちの記録を読めません: "}}) {
+        if (status == ReadStatus::Unreadable) {
+            result.exitCode = std::max<int>(result.exitCode, kDefaultsUsed);
+            result.err += pathLine(what, path);
+        }
     }
     AppState state;
     state.profile = profile.record;
     state.options = options.record;
     refreshAll(state, now, random.drawPercent());
-    result.out = render(state, history, now, request);
+    result.out = render(state, logs, now, request);
     return result;
 }
 

@@ -1,6 +1,7 @@
 #include "tools/report/ReportJson.h"
 
 #include "content/ComparisonObjects.h"
+#include "core/Cravings.h"
 #include "core/Milestones.h"
 #include "core/Recovery.h"
 #include "core/Reports.h"
@@ -8,6 +9,7 @@
 #include <QJsonArray>
 
 #include <array>
+#include <span>
 
 namespace kemurina {
 
@@ -107,6 +109,62 @@ QJsonObject historyJson(const LoadResult<History>& history, const QuitProfile& p
             {"totals", figuresJson(h.totals)}};
 }
 
+QString isoDate(const QDate& d) {
+    return d.toString(Qt::ISODate);
+}
+
+QJsonArray countsJson(std::span<const std::int64_t> counts) {
+    QJsonArray array;
+    for (const std::int64_t n : counts)
+        array.append(qint64(n));
+    return array;
+}
+
+// What the pattern page's charts show for one scope.
+QJsonObject cravingStatsJson(const CravingStats& s) {
+    QJsonArray byTrigger, days, weeks;
+    for (std::size_t i = 0; i < kCravingTriggerCount; ++i)
+        byTrigger.append(QJsonObject{
+            {"trigger", QString::fromUtf8(cravingTriggerName(static_cast<CravingTrigger>(i)))},
+            {"count", qint64(s.byTrigger[i])}});
+    for (std::size_t i = 0; i < kCravingDays; ++i)
+        days.append(
+            QJsonObject{{"date", isoDate(s.dayOf(i))}, {"count", qint64(s.lastThirtyDays[i])}});
+    for (const CravingWeek& w : s.weeks) {
+        const auto average = w.averageStrength();
+        weeks.append(
+            QJsonObject{{"from", isoDate(w.from)},
+                        {"count", qint64(w.count)},
+                        {"averageStrength", average ? QJsonValue(*average) : QJsonValue()}});
+    }
+    return {{"total", qint64(s.total)}, {"riddenOut", qint64(s.riddenOut)},
+            {"byTrigger", byTrigger},   {"byHour", countsJson(s.byHour)},
+            {"lastThirtyDays", days},   {"weeklyStrength", weeks}};
+}
+
+QJsonObject cravingsJson(const LoadResult<CravingLog>& log, const DateTimeParts& quitMoment,
+                         const DateTimeParts& now) {
+    QJsonArray entries;
+    for (const CravingLine& line : log.record.lines) {
+        if (!line.craving)
+            continue;
+        const Craving& c = *line.craving;
+        entries.append(QJsonObject{{"moment", isoMinute(c.moment)},
+                                   {"strength", c.strength},
+                                   {"trigger", QString::fromUtf8(cravingTriggerName(c.trigger))},
+                                   {"riddenOut", c.riddenOut},
+                                   {"note", c.note}});
+    }
+    const CravingStats all = cravingStats(log.record, quitMoment, now, CravingScope::AllTime);
+    QJsonObject o = cravingStatsJson(all);
+    o.insert("entries", entries);
+    o.insert("fileReadable", log.status != ReadStatus::Unreadable);
+    o.insert("unreadableLines", qint64(all.unreadableLines));
+    o.insert("currentAttempt", cravingStatsJson(cravingStats(log.record, quitMoment, now,
+                                                             CravingScope::CurrentAttempt)));
+    return o;
+}
+
 // By MilestoneKind.
 constexpr std::array<const char*, 4> kMilestoneKindKeys = {"recovery", "anniversary", "picture",
                                                            "status"};
@@ -130,7 +188,8 @@ QString withLineBreaks(QString text, LineBreaks breaks) {
 }
 
 QJsonObject reportJson(const AppState& s, const LoadResult<History>& history,
-                       const DateTimeParts& now, LineBreaks breaks) {
+                       const LoadResult<CravingLog>& cravings, const DateTimeParts& now,
+                       LineBreaks breaks) {
     const Metrics& m = s.metrics;
     return {
         {"schema", 1},
@@ -159,6 +218,7 @@ QJsonObject reportJson(const AppState& s, const LoadResult<History>& history,
         {"shortPost", shortPost(s)},
         {"health", healthJson(m.totalMinutes)},
         {"history", historyJson(history, s.profile, now)},
+        {"cravings", cravingsJson(cravings, s.profile.quitMoment(), now)},
     };
 }
 

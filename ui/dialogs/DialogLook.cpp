@@ -113,14 +113,17 @@ void placeTwips(QWidget* control, const Twips& at) {
                          twipsToPixels(at.height));
 }
 
-TwipsPoint windowTwips(const QWidget* window) {
+TwipsPoint windowTwips(const QWidget* window, const Platform& platform, TwipsPoint stored) {
+    if (!platform.windowPlacementKnown())
+        return stored;
     const QPoint p = window->pos();
     return {saturateToInt32(std::int64_t{p.x()} * kTwipsPerPixel),
             saturateToInt32(std::int64_t{p.y()} * kTwipsPerPixel)};
 }
 
-void moveToTwips(QWidget* window, std::int32_t left, std::int32_t top) {
-    window->move(left / kTwipsPerPixel, top / kTwipsPerPixel);
+void moveToTwips(QWidget* window, TwipsPoint corner, const Platform& platform) {
+    if (platform.windowPlacementKnown())
+        window->move(corner.left / kTwipsPerPixel, corner.top / kTwipsPerPixel);
 }
 
 void bringToFront(QWidget* window, bool placementKnown) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Records.h"
+#include "platform/Platform.h"
 
 #include <QColor>
 #include <QString>
@@ -56,9 +57,11 @@ void fixClientSize(QWidget* window, int widthTwips, int heightTwips);
 
 void placeTwips(QWidget* control, const Twips& at);
 
-// A window's outer top-left corner in twips, and back.
-TwipsPoint windowTwips(const QWidget* window);
-void moveToTwips(QWidget* window, std::int32_t left, std::int32_t top);
+// A window's outer top-left corner in twips, and back. Where the window system keeps the
+// places of windows to itself (Wayland) the window stays where it was put and its corner is
+// the one stored before: what the program cannot know, it never writes.
+TwipsPoint windowTwips(const QWidget* window, const Platform& platform, TwipsPoint stored);
+void moveToTwips(QWidget* window, TwipsPoint corner, const Platform& platform);
 
 void centreOnScreen(QWidget* window);
 // Out of the minimised state, on top and active. Where the window system tells nothing of

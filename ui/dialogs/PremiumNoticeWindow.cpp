@@ -52,7 +52,7 @@ PremiumNoticeWindow::PremiumNoticeWindow(AppContext& context, QWidget* parent)
     connect(pageButton, &QPushButton::clicked, this, &PremiumNoticeWindow::openPage);
 
     const Options& options = m_context.session.state().options;
-    moveToTwips(this, options.mainLeft, options.mainTop);
+    moveToTwips(this, {options.mainLeft, options.mainTop}, m_context.platform);
 }
 
 void PremiumNoticeWindow::openPage() {

@@ -81,7 +81,7 @@ std::optional<std::int32_t> checkedIndex(const std::array<QRadioButton*, N>& but
 
 SettingsWindow::SettingsWindow(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context), m_session(context.session) {
-    m_session.setEditingSettings(true);
+    m_session.settingsWindowOpened();
     setUpDialog(this, "Form2",
                 QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - pelnoa"));
     fixClientSize(this, 5655, 3390);
@@ -232,7 +232,7 @@ void SettingsWindow::fillFromRecords() {
     m_textColor = options.textColor;
     m_backColor = options.backColor;
     showSampleColours();
-    moveToTwips(this, options.mainLeft, options.mainTop);
+    moveToTwips(this, {options.mainLeft, options.mainTop}, m_context.platform);
 }
 
 void SettingsWindow::chooseColour(std::int32_t& colour) {
@@ -267,7 +267,7 @@ void SettingsWindow::save() {
     entry.tobaccoTax = m_tobaccoTaxBox->text();
     entry.consumptionTax = m_consumptionTaxBox->text();
     entry.smokingYears = m_yearsBox->text();
-    entry.corner = windowTwips(this);
+    entry.corner = windowTwips(this, m_context.platform, m_session.corner(View::Main));
     entry.textColor = m_textColor;
     entry.backColor = m_backColor;
     const SaveOutcome outcome = m_session.saveSettings(entry);
@@ -287,7 +287,7 @@ void SettingsWindow::cancel() {
 }
 
 SettingsWindow::~SettingsWindow() {
-    m_session.setEditingSettings(false);
+    m_session.settingsWindowGone();
 }
 
 } // namespace kemurina

@@ -46,7 +46,8 @@ void StartConfirmationWindow::start() {
 }
 
 void completeStart(AppContext& context, QWidget* window) {
-    if (!context.session.completeStart(windowTwips(window)))
+    const TwipsPoint stored = context.session.corner(View::Main);
+    if (!context.session.completeStart(windowTwips(window, context.platform, stored)))
         context.platform.showMessage(window, saveFailedMessage());
     context.session.request(WindowKind::MainView);
     window->close();

@@ -2,15 +2,18 @@
 
 #include "ui/dialogs/DialogLook.h"
 #include "ui/dialogs/HelpWindow.h"
+#include "ui/dialogs/NoticeSettingsWindow.h"
 #include "ui/dialogs/PremiumNoticeWindow.h"
 #include "ui/dialogs/SeasonalWindow.h"
 #include "ui/dialogs/SettingsWindow.h"
 #include "ui/dialogs/SetupWindow.h"
 #include "ui/dialogs/StartConfirmationWindow.h"
+#include "ui/main/CravingWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MiniWindow.h"
 #include "ui/main/Pictures.h"
 #include "ui/main/RecordWindow.h"
+#include "ui/main/ViewParts.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -34,6 +37,7 @@ AppController::AppController(Session& session, Platform& platform)
     : m_session(session), m_context{session, platform, registerResourcesAndLoadIcon()} {
     connect(&session, &Session::windowRequested, this, &AppController::open);
     connect(&session, &Session::viewSwitched, this, &AppController::switchView);
+    connect(&session, &Session::milestonesReached, this, &AppController::tellMilestones);
     platform.whenStartedAgain([this] { bringBack(); });
 }
 
@@ -71,7 +75,8 @@ void AppController::open(WindowKind kind) {
     case WindowKind::SeasonalGreeting:
         return openDialog(m_seasonal, [&c] { return new SeasonalWindow(c); });
     case WindowKind::Views:
-        return openViews(m_session.state().options.windowMode == 1 ? View::Mini : View::Main);
+        return openViews(m_session.state().options.windowMode == WindowMode::Mini ? View::Mini
+                                                                                  : View::Main);
     case WindowKind::MainView:
         return openViews(View::Main);
     case WindowKind::Settings:
@@ -83,6 +88,10 @@ void AppController::open(WindowKind kind) {
         return openDialog(m_help, [] { return new HelpWindow; });
     case WindowKind::Record:
         return openRecord();
+    case WindowKind::NoticeSettings:
+        return openDialog(m_noticeSettings, [&c] { return new NoticeSettingsWindow(c); });
+    case WindowKind::Craving:
+        return openCraving();
     }
 }
 
@@ -94,6 +103,7 @@ template <typename Make> void AppController::openDialog(QPointer<QWidget>& slot,
     }
     if (!slot) {
         QWidget* dialog = make();
+        m_context.platform.fitTitleBar(dialog);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->installEventFilter(this);
         connect(dialog, &QObject::destroyed, this, &AppController::quitWhenNoWindowLeft);
@@ -117,8 +127,10 @@ void AppController::openViews(View shown) {
         m_main = new MainWindow(m_context);
         m_mini = new MiniWindow(m_context);
         for (ViewWindow* view :
-             {static_cast<ViewWindow*>(m_main), static_cast<ViewWindow*>(m_mini)})
+             {static_cast<ViewWindow*>(m_main), static_cast<ViewWindow*>(m_mini)}) {
+            m_context.platform.fitTitleBar(view);
             connect(view, &ViewWindow::unloaded, this, [this, view] { viewUnloaded(view); });
+        }
     }
     (shown == View::Mini ? static_cast<ViewWindow*>(m_mini) : m_main)->show();
 }
@@ -131,7 +143,7 @@ void AppController::switchView(View shown, bool overMainView) {
         m_mini->hide();
         return;
     }
-    if (overMainView)
+    if (overMainView && m_context.platform.windowPlacementKnown())
         m_mini->move(m_main->pos());
     m_main->hide();
     m_mini->show();
@@ -160,31 +172,79 @@ void AppController::viewUnloaded(ViewWindow* view) {
     quitWhenNoWindowLeft();
 }
 
+bool AppController::raiseOpen(QWidget* window) {
+    if (window == nullptr || !window->isVisible())
+        return false;
+    bringToFront(window, m_context.platform.windowPlacementKnown());
+    return true;
+}
+
 void AppController::openRecord() {
-    if (m_record && m_record->isVisible()) {
-        bringToFront(m_record, m_context.platform.windowPlacementKnown());
+    if (raiseOpen(m_record))
         return;
-    }
     m_session.reloadHistory();
     openDialog(m_record, [this] { return new RecordWindow(m_context); });
 }
 
+void AppController::openCraving() {
+    // A window whose urge is logged gives way to a fresh one for the next urge.
+    if (auto* done = qobject_cast<CravingWindow*>(m_craving.data()); done && done->logged())
+        done->close();
+    if (raiseOpen(m_craving))
+        return;
+    m_session.reloadCravings();
+    openDialog(m_craving, [this] { return makeCravingWindow(); });
+}
+
+// The urge window knows plain values only: it is given the session's patterns whenever they
+// may have changed, and its requests are carried to the session.
+QWidget* AppController::makeCravingWindow() {
+    auto* window = new CravingWindow(m_session.now(), m_session.drawSuggestion());
+    const Options& o = m_session.state().options;
+    window->setColours(toQColor(o.backColor), toQColor(o.textColor));
+    const auto render = [this, window] {
+        const auto patterns = m_session.cravingPatterns();
+        window->showPatterns(patterns[0], patterns[1]);
+    };
+    render();
+    for (const auto changed :
+         {&Session::cravingsChanged, &Session::refreshed, &Session::historyChanged})
+        connect(&m_session, changed, window, render);
+    connect(window, &CravingWindow::cravingLogged, window, [this, window](const Craving& c) {
+        const CravingSave saved = m_session.logCraving(c);
+        const std::int64_t riddenOut = cravingStats(m_session.state().cravings.record, {},
+                                                    m_session.now(), CravingScope::AllTime)
+                                           .riddenOut;
+        window->showSaveResult(saved, cravingSaveMessage(saved, c, riddenOut));
+    });
+    connect(window, &CravingWindow::recordWindowRequested, this,
+            [this] { open(WindowKind::Record); });
+    return window;
+}
+
 void AppController::bringBack() {
-    ViewWindow* view = m_session.state().options.windowMode == 1
+    ViewWindow* view = m_session.state().options.windowMode == WindowMode::Mini
                            ? static_cast<ViewWindow*>(m_mini)
                            : static_cast<ViewWindow*>(m_main);
     if (view != nullptr) {
         view->bringBack();
         return;
     }
-    for (const QPointer<QWidget>& dialog : dialogs()) {
-        if (dialog && dialog->isVisible())
-            bringToFront(dialog, m_context.platform.windowPlacementKnown());
-    }
+    for (const QPointer<QWidget>& dialog : dialogs())
+        raiseOpen(dialog);
 }
 
-std::array<QPointer<QWidget>, 7> AppController::dialogs() const {
-    return {m_setup, m_settings, m_confirmation, m_seasonal, m_help, m_premium, m_record};
+std::array<QPointer<QWidget>, 9> AppController::dialogs() const {
+    return {m_setup, m_settings, m_confirmation, m_seasonal,
+            m_help,  m_premium,  m_record,       m_noticeSettings, m_craving};
+}
+
+void AppController::tellMilestones(const QString& title, const QString& body) {
+    const QPointer<AppController> self(this);
+    m_context.platform.notify(title, body, m_context.programIcon, [self] {
+        if (self)
+            self->open(WindowKind::Record);
+    });
 }
 
 bool AppController::eventFilter(QObject* watched, QEvent* event) {

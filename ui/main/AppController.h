@@ -32,6 +32,7 @@ class AppController final : public QObject {
     MainWindow* mainView() const { return m_main; }
     MiniWindow* miniView() const { return m_mini; }
     QWidget* recordWindow() const { return m_record; }
+    QWidget* cravingWindow() const { return m_craving; }
 
     // A later start found this one running: the view in use comes back, or the dialog open.
     void bringBack();
@@ -43,11 +44,17 @@ class AppController final : public QObject {
     void switchView(View shown, bool overMainView);
     void viewUnloaded(ViewWindow* view);
     void openRecord();
+    void openCraving();
+    QWidget* makeCravingWindow();
+    // Brings an open window to the front; false when there is none to bring.
+    bool raiseOpen(QWidget* window);
     // Shows the dialog in slot, made first when there is none. Dialogs are deleted when
     // closed; the process ends when no window is left.
     template <typename Make> void openDialog(QPointer<QWidget>& slot, Make make);
     void quitWhenNoWindowLeft();
-    std::array<QPointer<QWidget>, 7> dialogs() const;
+    std::array<QPointer<QWidget>, 9> dialogs() const;
+    // A notification of the milestones reached; a click on it opens the record window.
+    void tellMilestones(const QString& title, const QString& body);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     Session& m_session;
@@ -62,6 +69,8 @@ class AppController final : public QObject {
     QPointer<QWidget> m_help;
     QPointer<QWidget> m_premium;
     QPointer<QWidget> m_record;
+    QPointer<QWidget> m_noticeSettings;
+    QPointer<QWidget> m_craving;
     bool m_ended = false;
     bool m_quitCheckPending = false;
 };

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
+#include <algorithm>
 #include <span>
 
 namespace kemurina {
@@ -26,6 +27,7 @@ struct MenuItem {
     const char* name;
     const char* caption;
     ViewAction action;
+    Qt::Key key = Qt::Key_unknown; // set: the same in both views, without modifiers
 };
 
 using enum ViewCommand;
@@ -55,12 +57,27 @@ constexpr MenuItem kMiniMenu[] = {
 // After a separator at the end of both menus, so that every item above keeps its place.
 constexpr MenuItem kBothMenusEnd[] = {
     {"mnuRecord", "卒煙の記録を見る", {Open, WindowKind::Record}},
+    {"mnuNotice", "お知らせと自動起動の設定", {Open, WindowKind::NoticeSettings}},
+    {"mnuCraving", "吸いたい！", {Open, WindowKind::Craving}, Qt::Key_S},
 };
+
+const MenuItem* itemForKey(const QKeyEvent& event) {
+    if (event.modifiers() != Qt::NoModifier)
+        return nullptr;
+    const auto* found = std::find_if(std::begin(kBothMenusEnd), std::end(kBothMenusEnd),
+                                     [&](const MenuItem& item) { return item.key == event.key(); });
+    return found == std::end(kBothMenusEnd) ? nullptr : found;
+}
 
 void addItems(QMenu& menu, std::span<const MenuItem> items, ViewWindow* view) {
     for (const MenuItem& item : items) {
         QAction* action = menu.addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
+        if (item.key != Qt::Key_unknown) {
+            // Shown beside the caption; the view itself answers the key while the menu is shut.
+            action->setShortcut(QKeySequence(item.key));
+            action->setShortcutContext(Qt::WidgetShortcut);
+        }
         QObject::connect(action, &QAction::triggered, view,
                          [view, a = item.action] { view->run(a); });
     }
@@ -164,11 +181,14 @@ void ViewWindow::restoreFromMinimised() {
 }
 
 void ViewWindow::placeAtStoredCorner() {
+    // Nothing to correct where the window system places the window: the stored corner stays.
+    if (!m_context.platform.windowPlacementKnown())
+        return;
     const PlacementRoom room = m_view == View::Main ? kMainWindowRoom : kMiniWindowRoom;
     const TwipsPoint corner =
         correctedPosition(m_session.corner(m_view), m_context.platform.screenSizeTwips(), room);
     m_session.storeCorner(m_view, corner);
-    moveToTwips(this, corner.left, corner.top);
+    moveToTwips(this, corner, m_context.platform);
 }
 
 void ViewWindow::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -188,6 +208,8 @@ void ViewWindow::keyPressEvent(QKeyEvent* event) {
         popupFromKeyboard(*popupMenu(), *this);
     else if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
         sendToTray();
+    else if (const MenuItem* item = itemForKey(*event))
+        run(item->action);
     else
         QWidget::keyPressEvent(event);
 }
@@ -206,7 +228,7 @@ void ViewWindow::closeEvent(QCloseEvent* event) {
         return;
     m_unloading = true;
     restoreFromMinimised();
-    m_session.storeCorner(m_view, windowTwips(this));
+    m_session.storeCorner(m_view, windowTwips(this, m_context.platform, m_session.corner(m_view)));
     m_session.saveOptions();
     removeTrayIcon();
     emit unloaded();

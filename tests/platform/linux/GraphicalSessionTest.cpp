@@ -68,6 +68,11 @@ TEST(GraphicalSession, ServerAnswersOnlyWhileListening) {
     EXPECT_TRUE(displayServerAnswers(DisplayAddress::local(path)));
     local.close();
     EXPECT_FALSE(displayServerAnswers(DisplayAddress::local(path, true)));
+    QLocalServer abstract; // where X11 servers listen first
+    abstract.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+    ASSERT_TRUE(abstract.listen(path));
+    EXPECT_TRUE(displayServerAnswers(DisplayAddress::local(path, true)));
+    EXPECT_FALSE(displayServerAnswers(DisplayAddress::local(path)));
 
     QTcpServer tcp;
     ASSERT_TRUE(tcp.listen(QHostAddress::LocalHost));

@@ -1,6 +1,11 @@
 #include "platform/DesktopPlatform.h"
+#include "platform/OwnTitleBar.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QToolButton>
+#include <QVBoxLayout>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -30,6 +35,44 @@ TEST(Platform, LaterStartKnocksOnTheRunningInstance) {
         EXPECT_TRUE(DesktopPlatform(lock).anotherInstanceRunning());
         EXPECT_TRUE(QTest::qWaitFor([&] { return knocks == later; }, 5000)) << later;
     }
+}
+
+TEST(Platform, OwnTitleBarWithoutMaximise) {
+    QWidget window;
+    window.setFixedSize(200, 100);
+    auto* placed = new QLabel("x", &window);
+    placed->setGeometry(10, 20, 30, 40);
+    auto* hidden = new QLabel(&window);
+    hidden->hide();
+    auto* first = new QLineEdit(&window);
+    new QLineEdit(&window);
+    auto* third = new QLineEdit(&window);
+    QWidget::setTabOrder(first, third);
+    useOwnTitleBar(&window);
+    EXPECT_EQ(window.size(), QSize(200, 100 + kOwnTitleBarHeight));
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    window.show();
+    EXPECT_EQ(placed->mapTo(&window, QPoint()), QPoint(10, 20 + kOwnTitleBarHeight));
+    placed->move(5, 6); // placed again later: still from the client area's corner
+    EXPECT_EQ(placed->mapTo(&window, QPoint()), QPoint(5, 6 + kOwnTitleBarHeight));
+    EXPECT_TRUE(placed->isVisible() && !hidden->isVisible());
+    EXPECT_EQ(first->nextInFocusChain(), third);
+    const QList<QToolButton*> buttons = window.findChildren<QToolButton*>();
+    ASSERT_EQ(buttons.size(), 2);
+    EXPECT_EQ(buttons[0]->accessibleName() + buttons[1]->accessibleName(), "最小化閉じる");
+    buttons[0]->click();
+    EXPECT_TRUE(window.isMinimized());
+    buttons[1]->click();
+    EXPECT_FALSE(window.isVisible());
+
+    QWidget laidOut; // a layout keeps its controls below the bar by its margin
+    auto* layout = new QVBoxLayout(&laidOut);
+    layout->setContentsMargins(4, 4, 4, 4);
+    useOwnTitleBar(&laidOut);
+    EXPECT_EQ(layout->contentsMargins(), QMargins(4, 4 + kOwnTitleBarHeight, 4, 4));
+    laidOut.show();
+    laidOut.resize(300, 80); // as a message box sizes itself when shown
+    EXPECT_EQ(laidOut.findChild<QWidget*>("ownTitleBar")->width(), 300);
 }
 
 TEST(Platform, RefusesAnAddressWithoutHost) {

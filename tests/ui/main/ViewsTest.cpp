@@ -132,7 +132,7 @@ TEST_F(ViewsTest, StartThenClose) {
         EXPECT_FALSE(app->mainView() || app->miniView());
         const Options s = savedOptions();
         EXPECT_EQ(std::tuple(s.mainLeft, s.mainTop, s.miniLeft, s.miniTop, s.windowMode),
-                  std::tuple(150, 300, 450, 600, mode));
+                  std::tuple(150, 300, 450, 600, WindowMode{mode}));
         if (way >= Settings) {
             child<QPushButton>(shown("Form2"), "Command2")->click(); // キャンセル
             settle();
@@ -202,6 +202,30 @@ TEST_F(ViewsTest, LaterStartBringsBackTheViewInUse) {
     EXPECT_TRUE(settings->isVisible() && !settings->isMinimized());
 }
 
+TEST_F(ViewsTest, UnplaceableWindowsKeepTheStoredCorners) {
+    platform->placementKnown = false;
+    Options o = options(1);
+    o.mainLeft = 999990; // beyond every screen: corrected only where windows can be placed
+    ASSERT_TRUE(startWith(o));
+    EXPECT_EQ(platform->titleBarsFitted, QWidgetList({&mainView(), &miniView()}));
+    const QByteArray before = optionsFile();
+    for (const int round : {1, 2}) {
+        // What Qt reports without a window system that tells is no place of the user's.
+        mainView().move(-3, -30);
+        miniView().move(-3, -30);
+        use(miniView(), round == 1 ? "mnuSettei" : "mnuExit");
+        settle();
+        EXPECT_EQ(optionsFile(), before) << round;
+        if (QWidget* settings = shown("Form2")) {
+            EXPECT_EQ(platform->titleBarsFitted.back(), settings);
+            settings->move(7, 9);
+            child<QPushButton>(settings, "Command1")->click(); // saved: the views come back
+            settle();
+            EXPECT_EQ(optionsFile(), before);
+        }
+    }
+}
+
 TEST_F(ViewsTest, CopyAndBoard) {
     ASSERT_TRUE(startWith(options()));
     MainWindow& w = mainView();
@@ -234,12 +258,12 @@ TEST_F(ViewsTest, SwitchViews) {
     for (const QPoint at : {QPoint(40, 50), QPoint(200, 210)}) {
         mainView().move(at);
         use(mainView(), "mnuMini");
-        EXPECT_EQ(session->state().options.windowMode, 1);
+        EXPECT_EQ(session->state().options.windowMode, WindowMode::Mini);
         EXPECT_FALSE(mainView().isVisible());
         EXPECT_TRUE(miniView().isVisible());
         EXPECT_EQ(miniView().pos(), QPoint(40, 50)) << "moved the first time only";
         use(miniView(), "mnuSt");
-        EXPECT_EQ(session->state().options.windowMode, 0);
+        EXPECT_EQ(session->state().options.windowMode, WindowMode::Main);
         EXPECT_TRUE(mainView().isVisible());
         EXPECT_FALSE(miniView().isVisible());
     }

@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# The milestone notifications against a real notification service: under Xvfb, with a session
+# bus of its own and dunst (Debian's notification daemon), ケムリナ runs on a sped-up clock
+# across the 11th day; what reached the service is read off the bus with dbus-monitor, the
+# notification's default action must open the record window, and a second start after a
+# pause must tell exactly once what passed meanwhile ("お休みのあいだに…").
+#
+#   tests/e2e/run-notices.sh [build-dir]   (default: $KEMURINA_BUILD_DIR or ./build)
+#
+# Logs, the bus traffic and a screenshot go to <build-dir>/notices-artifacts.
+set -eEuo pipefail
+export LC_ALL=C.UTF-8
+if [[ -z ${KEMURINA_E2E_DISPLAY:-} ]]; then
+    KEMURINA_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
+fi
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build=$(realpath -m "${1:-${KEMURINA_BUILD_DIR:-$root/build}}")
+artifacts=$build/notices-artifacts
+rm -rf "$artifacts"
+mkdir -p "$artifacts"
+work=$(mktemp -d /tmp/kemurina-notices.XXXXXX)
+pids=()
+
+cleanup() {
+    kill "${pids[@]}" 2>/dev/null || true
+    wait 2>/dev/null || true
+    cp "$work"/*.log "$artifacts/" 2>/dev/null || true
+    cp -r "$work/app/kemurinadata" "$artifacts/" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'fail "$BASH_COMMAND (line $LINENO)"' ERR
+
+e2e_name=notices
+# shellcheck source=tests/e2e/helpers.sh
+source "$root/tests/e2e/helpers.sh"
+
+cmake --build "$build" --target kemurina >/dev/null
+program=$build/app/kemurina
+libfaketime=$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime\.so\.1$' | head -n1)
+[[ -n $libfaketime ]] || fail "libfaketime is not installed"
+
+# A user of their own: an empty home and a session bus that only this test uses.
+export HOME=$work/home TMPDIR=$work/tmp XDG_RUNTIME_DIR=$work/runtime
+export XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
+mkdir -p -m 700 "$HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
+dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" \
+    >"$work/dbus.log" 2>&1 &
+pids+=($!)
+wait_until 10 test -S "$XDG_RUNTIME_DIR/bus" || fail "the session bus did not start"
+
+log "dunst as the notification service, dbus-monitor on the bus"
+dbus-monitor "type='method_call',interface='org.freedesktop.Notifications',member='Notify'" \
+    "type='signal',interface='org.freedesktop.Notifications'" >"$work/bus-notify.log" 2>&1 &
+pids+=($!)
+dunst >"$work/dunst.log" 2>&1 &
+pids+=($!)
+service_up() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>/dev/null |
+        grep -q 'boolean true'
+}
+wait_until 10 service_up || fail "dunst did not take org.freedesktop.Notifications"
+
+# The quit moment: 1 January 2026 08:30, so that day 11 begins on 12 January at 08:30.
+app=$work/app
+mkdir -p "$app/kemurinadata"
+printf '2026,1,1,8,30,20,300,85\r\n' >"$app/kemurinadata/initial.ini"
+printf '1,12244,5,0,5,1,0,0,9241372,16777215,"kemurina.example.jp/community/",2,0,0,"%s"\r\n' \
+    "$(printf 'ソルジャー' | iconv -t CP932)" >"$app/kemurinadata/option.ini"
+
+# Starts the program in its start directory with the clock from that moment on, ten times as
+# fast: the 30-second refresh comes every three seconds.
+start_at() { # "YYYY-MM-DD hh:mm:ss" log-name
+    (cd "$app" && exec env FAKETIME="@$1 x10" FAKETIME_NO_CACHE=1 LD_PRELOAD="$libfaketime" \
+        "$program" >"$work/$2.log" 2>&1) &
+    app_pid=$!
+    pids+=("$app_pid")
+}
+notify_calls() { grep -c 'member=Notify' "$work/bus-notify.log" || true; }
+notified() { (($(notify_calls) >= $1)); } # at least this many calls
+# The strings of the n-th Notify call on the bus: app name, icon, title, body, action keys…
+notify_strings() { # n
+    awk -v n="$1" '/member=Notify/ { call++ } call == n && /^ *string "/' "$work/bus-notify.log" |
+        sed 's/^ *string "//; s/"$//'
+}
+
+log "first start at day 10, 23:59:40: nothing from the past"
+start_at "2026-01-12 08:29:40" first
+wait_until 15 test -s "$app/kemurinadata/milestone.ini" || fail "no milestone.ini after the first start"
+[[ $(notify_calls) == 0 ]] || fail "a first start told something from the past"
+
+log "the clock crosses day 11: one notification"
+wait_until 20 notified 1 || fail "no notification reached the service"
+sleep 4 # a refresh or two more: nothing new to tell
+[[ $(notify_calls) == 1 ]] || fail "$(notify_calls) notifications for one crossing"
+mapfile -t first < <(notify_strings 1)
+[[ ${first[0]} == ケムリナ ]] || fail "the notification names '${first[0]}', not ケムリナ"
+[[ ${first[1]} == kemurina ]] || fail "the notification's icon is '${first[1]}'"
+[[ ${first[2]} == 卒煙１１日目 ]] || fail "title '${first[2]}'"
+[[ ${first[3]} == 「アヒルの副隊長がやってきた」の絵が加わりました。 ]] || fail "body '${first[3]}'"
+[[ ${first[4]} == default ]] || fail "the notification has no default action"
+grep -q '"image-data"' "$work/bus-notify.log" || fail "the notification carries no icon image"
+shot 01-notification
+
+log "a click on the notification opens the record window"
+dunstctl count >"$work/dunstctl.log" 2>&1
+dunstctl action 0 >>"$work/dunstctl.log" 2>&1 || fail "dunstctl action failed"
+record_title=" 卒煙の記録 - pelnoa"
+shows_record() { [[ -n $(window_titled "$record_title") ]]; }
+wait_until 10 shows_record ||
+    fail "the notification's default action did not open the record window"
+shot 02-record
+
+log "a pause, then a start three days later: one summary"
+kill -TERM "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+start_at "2026-01-15 12:00:00" second
+wait_until 15 notified 2 || fail "no summary at the second start"
+sleep 4
+[[ $(notify_calls) == 2 ]] || fail "$(($(notify_calls) - 1)) notifications at the second start"
+mapfile -t second < <(notify_strings 2)
+[[ ${second[2]} == お休みのあいだに… ]] || fail "the summary's title is '${second[2]}'"
+[[ ${second[3]} == 節目を２個迎えました：ステータス「中尉」、ステータス「大尉」。 ]] ||
+    fail "the summary says '${second[3]}'"
+shot 03-summary
+kill -TERM "$app_pid"
+log "passed"

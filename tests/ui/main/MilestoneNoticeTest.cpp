@@ -1,0 +1,77 @@
+#include "support/AppFixture.h"
+
+#include <QCheckBox>
+#include <QMenu>
+
+namespace kemurina::testing {
+namespace {
+
+using MilestoneNoticeTest = AppTest;
+
+QStringList titles(const std::vector<FakePlatform::Notice>& notices) {
+    QStringList all;
+    for (const auto& n : notices)
+        all << n.title;
+    return all;
+}
+
+TEST_F(MilestoneNoticeTest, TickCloseAndStartAgain) {
+    setElapsed(10, 11, 59);
+    ASSERT_TRUE(startWith(options()));
+    EXPECT_TRUE(platform->notices.empty()) << "a first run tells nothing from the past";
+    EXPECT_EQ(fileBytes(files.milestonePath()), "2010,10,11,23,59,1\r\n");
+
+    setElapsed(11);
+    session->refresh();
+    session->refresh();
+    ASSERT_EQ(titles(platform->notices), QStringList{"卒煙１１日目"});
+    platform->notices.front().onClicked();
+    ASSERT_NE(app->recordWindow(), nullptr);
+    EXPECT_TRUE(app->recordWindow()->isVisible());
+
+    mainView().close();
+    settle();
+    restart();
+    setElapsed(14);
+    ASSERT_TRUE(app->start());
+    ASSERT_EQ(platform->notices.size(), 1u);
+    EXPECT_EQ(platform->notices[0].title, "お休みのあいだに…");
+    EXPECT_EQ(platform->notices[0].body,
+              "節目を２個迎えました：ステータス「中尉」、ステータス「大尉」。");
+}
+
+TEST_F(MilestoneNoticeTest, WindowSwitchesBoth) {
+    ASSERT_TRUE(startWith(options()));
+    const QList<QAction*> items = miniView().popupMenu()->actions();
+    const auto record = std::find_if(items.begin(), items.end(), [](const QAction* a) {
+        return a->objectName() == "mnuRecord";
+    });
+    ASSERT_LT(record + 1, items.end());
+    EXPECT_EQ((*(record + 1))->text(), "お知らせと自動起動の設定");
+    platform->loginStart = true; // as the system has it
+    (*(record + 1))->trigger();
+    QWidget* window = shown("NoticeSettingsWindow");
+    auto* login = child<QCheckBox>(window, "StartAtLoginCheck");
+    auto* notify = child<QCheckBox>(window, "NotifyCheck");
+    ASSERT_TRUE(login && notify);
+    EXPECT_TRUE(login->isChecked());
+    EXPECT_TRUE(notify->isChecked());
+
+    platform->loginChangeSucceeds = false;
+    login->click();
+    EXPECT_TRUE(login->isChecked()) << "the box shows what the system kept";
+    EXPECT_EQ(platform->messages, QStringList{"ログイン時に起動する設定を変更できませんでした。"});
+    platform->loginChangeSucceeds = true;
+    login->click();
+    login->click();
+    EXPECT_EQ(platform->loginStartDirs, QStringList{dir.path()});
+
+    notify->click();
+    EXPECT_TRUE(fileBytes(files.milestonePath()).endsWith(",0\r\n"));
+    setElapsed(11);
+    session->refresh();
+    EXPECT_TRUE(platform->notices.empty());
+}
+
+} // namespace
+} // namespace kemurina::testing
