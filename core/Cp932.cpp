@@ -5,15 +5,15 @@
 namespace kemurina {
 
 QByteArray encodeCp932(const QString& text) {
-    // A lone surrogate is no character: some converters drop it, others mark it.
+    // Only bytes that read back as the text: converters differ in their best fits and in
+    // what they put for a character the code page lacks, and a lone surrogate is no character.
     if (text.isValidUtf16()) {
-        if (auto bytes = convertToCp932(text))
+        if (auto bytes = convertToCp932(text); bytes && decodeCp932(*bytes) == text)
             return *bytes;
     }
-    // Systems differ in what they put for a character the code page lacks; say the same.
     QByteArray out;
     for (const char32_t c : text.toUcs4())
-        out += convertToCp932(QString::fromUcs4(&c, 1)).value_or(QByteArrayLiteral("?"));
+        out += roundTripsInCp932(c) ? *convertToCp932(QString::fromUcs4(&c, 1)) : "?";
     return out;
 }
 

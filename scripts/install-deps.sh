@@ -7,6 +7,9 @@
 #   install-deps.sh --ci    also what CI runs: clang and its sanitizer runtimes, Xvfb and the
 #                           desktop tools of the end-to-end tests (weston for Wayland), the
 #                           validators and lintian
+#   install-deps.sh --windows   what scripts/windows/build.sh needs: MinGW-w64, NSIS, zip,
+#                           the source tools that fetch Qt's source, GoogleTest's source, and
+#                           Wine to run the result
 set -euo pipefail
 
 run_packages=(
@@ -21,12 +24,18 @@ ci_packages=(
     dpkg-dev file openbox trayer at-spi2-core python3-pyatspi dbus-daemon xauth weston dbus-bin
     dunst
 )
+windows_packages=(
+    cmake ninja-build ccache qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+    g++-mingw-w64-x86-64-posix dpkg-dev googletest nsis zip
+)
+wine_packages=(wine wine64 fonts-wine fonts-ipafont-gothic libfaketime)
 case "${1:-}" in
 --run) packages=("${run_packages[@]}") ;;
 "") packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+--windows) packages=("${windows_packages[@]}" "${wine_packages[@]}") ;;
 --ci | --all) packages=("${run_packages[@]}" "${test_packages[@]}" "${ci_packages[@]}") ;;
 *)
-    echo "usage: $0 [--run | --ci]" >&2
+    echo "usage: $0 [--run | --ci | --windows]" >&2
     exit 2
     ;;
 esac

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Renders the hicolor PNGs. 16 and 22 px come from the hand-set pixel icons (24 px is the
-# 22 px one with a transparent pixel of margin); 32 px and up from the vector icon.
+# Renders the hicolor PNGs and the Windows .ico. 16 and 22 px come from the hand-set pixel
+# icons (24 px is the 22 px one with a transparent pixel of margin); 32 px and up from the
+# vector icon.
 set -eu
 cd "$(dirname "$0")"
 python3 make-pixel-icons.py
@@ -17,3 +18,6 @@ rsvg-convert -w 22 -h 22 kemurina-22.svg |
 for size in 32 48 64 128 256; do
     render "$size" kemurina.svg
 done
+# The Windows icon (programs, installer, shortcuts): the same pictures in one .ico.
+convert $(for size in 16 24 32 48 64 256; do echo "hicolor/${size}x${size}/apps/kemurina.png"; done) \
+    kemurina.ico

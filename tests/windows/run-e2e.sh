@@ -1,0 +1,218 @@
+#!/usr/bin/env bash
+# ケムリナ for Windows end to end under Wine, as a Windows user would have it: the installer
+# run silently in a new Wine, the program started as its Start-menu shortcut says, the
+# first-run setup done with the keyboard, a later day on a faked clock, "コピ１", the tray; the
+# Linux build is driven the same way beside it and every data file, clipboard text and
+# report must be the same bytes. Then the silent uninstall, which must take away exactly what
+# the install brought and leave the data.
+#
+#   tests/windows/run-e2e.sh [build-windows] [linux-build]   (defaults: build-windows, build)
+#
+# Screenshots, reports, data files and logs go to <build-windows>/e2e-artifacts.
+set -eEuo pipefail
+export LC_ALL=C.UTF-8
+if [[ -z ${KEMURINA_E2E_DISPLAY:-} ]]; then
+    KEMURINA_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
+fi
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+folder=$(realpath "${1:-$root/build-windows}")
+linux_build=$(realpath "${2:-$root/build}")
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$folder/build/CMakeCache.txt")
+setup=$folder/kemurina-$version-setup.exe
+artifacts=$folder/e2e-artifacts
+rm -rf "$artifacts"
+mkdir -p "$artifacts"
+work=$(mktemp -d /tmp/kemurina-wine-e2e.XXXXXX)
+pids=()
+
+log() { printf '[wine-e2e %3ds] %s\n' "$SECONDS" "$*"; }
+shot() { import -window "${2:-root}" "png:$artifacts/$1.png" 2>/dev/null || true; }
+fail() {
+    echo "wine-e2e: FAILED: $*" >&2
+    shot failure
+    exit 1
+}
+cleanup() {
+    kill "${pids[@]}" 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
+    wait 2>/dev/null || true
+    cp -r "$work"/*.log "$work/linux/kemurinadata" "$artifacts/" 2>/dev/null || true
+    [[ -n ${data_dir:-} ]] && cp -r "$data_dir/kemurinadata" "$artifacts/windows-kemurinadata" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'fail "$BASH_COMMAND (line $LINENO)"' ERR
+
+source "$root/tests/support/wait.sh"
+
+# --- a new Wine for a user of its own, a window manager and a tray -----------------------
+
+export HOME=$work/home TMPDIR=$work/tmp
+mkdir -p "$HOME" "$TMPDIR"
+unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+export WINEPREFIX=$work/wine
+log "a new Wine prefix"
+source "$root/tests/windows/wine-env.sh"
+# One server for the whole run, started on the true clock: the programs alone see a faked one.
+wineserver -p
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wm_runs() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wait_until 10 wm_runs || fail "openbox did not start"
+trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel --height 24 \
+    --transparent false --SetDockType true --expand false >"$work/trayer.log" 2>&1 &
+pids+=($!)
+wait_until 10 shows xdotool search --class trayer || fail "trayer did not start"
+tray=$(xdotool search --class trayer | head -n1)
+
+libfaketime=$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime\.so\.1$' | head -n1)
+[[ -n $libfaketime ]] || fail "libfaketime is not installed"
+faked() { # "YYYY-MM-DD hh:mm:ss" command...
+    exec env FAKETIME="$1" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        LD_PRELOAD="$libfaketime" "${@:2}"
+}
+drive_c=$WINEPREFIX/drive_c
+unix_path() { # C:\... as this machine sees it
+    local path=${1//\\//}
+    echo "$drive_c/${path#C:/}"
+}
+user_files() { (cd "$drive_c/users" && find -L . -mindepth 1 | grep -v '^\./[^/]*/Temp/' | sort); }
+
+# --- install ------------------------------------------------------------------------------
+
+user_files >"$work/before-install.txt"
+log "silent install: $(basename "$setup") /S"
+"$wine" "$setup" /S
+user=$(ls "$drive_c/users" | grep -vx Public | head -n1)
+local_app_data="C:\\users\\$user\\AppData\\Local"
+install_dir=$(unix_path "$local_app_data\\Programs\\ケムリナ")
+[[ -f $install_dir/kemurina.exe ]] || fail "nothing installed in $install_dir"
+installed=$(cd "$install_dir" && find . -type f | sort)
+shipped=$( (cd "$folder/kemurina-$version" && find . -type f && echo ./uninstall.exe) | sort)
+[[ $installed == "$shipped" ]] || fail "installed files differ from the program folder: $(diff <(echo "$installed") <(echo "$shipped"))"
+
+start_menu="$drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/ケムリナ.lnk"
+for shortcut in "$start_menu" "$drive_c/users/$user/Desktop/ケムリナ.lnk"; do
+    [[ -f $shortcut ]] || fail "no shortcut $shortcut"
+    mapfile -t link < <(python3 "$root/tests/windows/read-shortcut.py" "$shortcut")
+    [[ ${link[0]} == "$local_app_data\\Programs\\"*"\\kemurina.exe" ]] || fail "the shortcut runs ${link[0]}"
+    [[ ${link[1]} == "$local_app_data\\ケムリナ" ]] || fail "the shortcut starts in ${link[1]}"
+done
+data_dir=$(unix_path "${link[1]}")
+[[ -d $data_dir ]] || fail "the installer did not make the working folder $data_dir"
+"$wine" reg export 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\kemurina' \
+    "$(windows_path "$work/uninstall.reg")" /y >/dev/null
+iconv -f UTF-16 -t UTF-8 "$work/uninstall.reg" | tr -d '\r' >"$artifacts/uninstall-key.txt"
+for entry in '"DisplayName"="ケムリナ"' "\"DisplayVersion\"=\"$version\"" '"Publisher"="pelnoa"' \
+    '"DisplayIcon"="C:\\\\users\\\\'"$user"'\\\\AppData\\\\Local\\\\Programs\\\\ケムリナ\\\\kemurina.exe,0"'; do
+    grep -qxF "$entry" "$artifacts/uninstall-key.txt" || fail "the uninstall key lacks $entry"
+done
+
+# --- the two programs, driven alike -------------------------------------------------------
+
+mkdir -p "$work/linux"
+start_windows() { # moment log-name
+    (cd "$data_dir" && faked "$1" "$wine" "$install_dir/kemurina.exe") >"$work/$2.log" 2>&1 &
+    app_pid=$!
+    pids+=("$app_pid")
+}
+start_linux() { # moment log-name
+    (cd "$work/linux" && faked "$1" "$linux_build/app/kemurina") >"$work/$2.log" 2>&1 &
+    app_pid=$!
+    pids+=("$app_pid")
+}
+window_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
+close_main() {
+    xdotool windowactivate --sync "$(window_titled "$main_title")" key alt+F4
+    wait_until 15 not alive "$app_pid" || fail "the program did not end after Alt+F4"
+}
+setup_title=' ケムリナ初期設定 - pelnoa'
+confirm_title=' ( ・◇・)  - pelnoa'
+main_title=' ケムリナ - pelnoa'
+
+setup_moment='2026-11-02 07:45:00'
+first_run() { # start-function name
+    log "$2: first start ($setup_moment), setup with the keyboard"
+    "$1" "$setup_moment" "$2-first"
+    wait_until 60 shows window_titled "$setup_title" || fail "$2: the first-run setup did not appear"
+    shot "$2-01-setup"
+    xdotool windowactivate --sync "$(window_titled "$setup_title")"
+    xdotool type --delay 60 20
+    xdotool key Tab
+    xdotool type --delay 60 410
+    xdotool key Return
+    wait_until 15 shows window_titled "$confirm_title" || fail "$2: no start confirmation"
+    xdotool windowactivate --sync "$(window_titled "$confirm_title")" key Return
+    wait_until 15 shows window_titled "$main_title" || fail "$2: no main window after the start"
+    close_main
+}
+first_run start_windows windows
+first_run start_linux linux
+for file in initial.ini option.ini; do
+    cmp "$data_dir/kemurinadata/$file" "$work/linux/kemurinadata/$file" ||
+        fail "$file differs: Windows $(od -c "$data_dir/kemurinadata/$file" | head -3), Linux $(od -c "$work/linux/kemurinadata/$file" | head -3)"
+done
+log "initial.ini and option.ini are the same bytes as the Linux build's"
+
+# --- a later day --------------------------------------------------------------------------
+
+day_moment='2026-12-10 12:00:00'
+log "windows: second start ($day_moment)"
+start_windows "$day_moment" windows-second
+wait_until 60 shows window_titled "$main_title" || fail "no main window on the second start"
+main=$(window_titled "$main_title")
+sleep 1 # the first paint
+shot windows-main "$main"
+
+click() { xdotool mousemove --window "$1" "$2" "$3" click "${@:4}"; }
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+clipboard_is() { cmp -s <(clipboard) "$1"; }
+linux_report() { (cd "$data_dir" && faked "$day_moment" "$linux_build/tools/report/kemurina-report" "$@"); }
+windows_report() { (cd "$data_dir" && faked "$day_moment" "$wine" "$install_dir/kemurina-report.exe" "$@"); }
+
+log "コピ１ against the Linux build's kemurina-report --crlf"
+linux_report --crlf >"$artifacts/report-long.txt"
+click "$main" 32 206 1
+wait_until 10 clipboard_is "$artifacts/report-long.txt" || fail "コピ１ copied this: $(clipboard)"
+
+log "kemurina-report.exe against the Linux build's, byte for byte"
+for options in "" --crlf --short --mini --json --record "--short --crlf"; do
+    # shellcheck disable=SC2086
+    linux_report $options >"$work/linux.out" || true
+    # shellcheck disable=SC2086
+    windows_report $options >"$work/windows.out" 2>"$work/windows.err" || true
+    cmp "$work/linux.out" "$work/windows.out" ||
+        fail "kemurina-report.exe $options: $(diff <(od -c "$work/linux.out") <(od -c "$work/windows.out") | head)"
+done
+
+log "double click to the tray, one click on the icon back"
+tray_icons() { xwininfo -children -id "$tray" | grep -c '^ *0x' || true; }
+icons_before=$(tray_icons)
+click "$main" 68 37 --repeat 2 --delay 80 1
+wait_until 10 not shows window_titled "$main_title" || fail "the main window stayed after the double click"
+has_icon() { (($(tray_icons) > icons_before)); }
+wait_until 10 has_icon || fail "no icon in the notification area"
+shot windows-tray
+icon=$(xwininfo -children -id "$tray" | awk '/^ *0x/ { print $1 }' | tail -n1)
+click "$icon" 5 5 1
+wait_until 10 shows window_titled "$main_title" || fail "a click on the icon did not bring the window back"
+close_main
+
+# --- uninstall ----------------------------------------------------------------------------
+
+log "silent uninstall"
+"$wine" "$install_dir/uninstall.exe" /S
+gone() { [[ ! -e $install_dir ]]; }
+wait_until 30 gone || fail "the uninstaller left $install_dir: $(ls -R "$install_dir")"
+user_files >"$work/after-uninstall.txt"
+left=$(comm -13 "$work/before-install.txt" "$work/after-uninstall.txt")
+expected=$(printf '%s\n' "./$user/AppData/Local/ケムリナ" "./$user/AppData/Local/ケムリナ/kemurinadata" \
+    "./$user/AppData/Local/ケムリナ/kemurinadata/initial.ini" \
+    "./$user/AppData/Local/ケムリナ/kemurinadata/option.ini")
+[[ $left == "$expected" ]] || fail "after the uninstall, besides the data: $(diff <(echo "$left") <(echo "$expected"))"
+removed=$(comm -23 "$work/before-install.txt" "$work/after-uninstall.txt")
+[[ -z $removed ]] || fail "the install and uninstall removed: $removed"
+! "$wine" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\kemurina' >/dev/null 2>&1 ||
+    fail "the uninstall key stayed"
+log "all steps passed; artefacts in $artifacts"
+echo "wine-e2e: passed"

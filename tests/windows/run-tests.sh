@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Runs the cross-built test programs under Wine: the engine, the kills during saves, the
+# report tool and the windows (Qt's offscreen platform, as on Linux).
+#
+#   tests/windows/run-tests.sh [build-windows]
+set -euo pipefail
+folder="$(cd "${1:-build-windows}" && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+
+XX
+    "$folder/build/CMakeCache.txt")"
+runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
+pthread="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")"
+export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_path "$pthread")"
+export QT_QPA_PLATFORM=offscreen
+
+failed=0
+for test in engine_tests robustness_tests report_tool_tests ui_tests; do
+    echo "== $test.exe under Wine"
+    if ! (cd "$folder/build/tests" && "$wine" "./$test.exe" --gtest_brief=1 2>&1 | tr -d '\r'); then
+        failed=1
+    fi
+done
+wineserver -w
+exit $failed
