@@ -1,4 +1,4 @@
-# What the end-to-end runs share; sourced after $e2e_name and $artifacts are set.
+# What the end-to-end runs share; sourced after $root and $e2e_name are set.
 
 log() { printf '[%s %3ds] %s\n' "$e2e_name" "$SECONDS" "$*"; }
 shot() { import -window root "png:$artifacts/$1.png" 2>/dev/null || true; }
@@ -8,18 +8,8 @@ fail() {
     exit 1
 }
 
-# Runs "$@" every 0.2 s until it succeeds, for at most $1 seconds.
-wait_until() {
-    local limit=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < limit)) || return 1
-        sleep 0.2
-    done
-}
-not() { ! "$@"; }
-shows() { [[ -n $("$@") ]]; }
-alive() { kill -0 "$1" 2>/dev/null; }
+# shellcheck source=tests/support/wait.sh
+source "$root/tests/support/wait.sh"
 
 # The program's visible windows, one "id<TAB>title" line each; the tray icon is "kemurina".
 visible_windows() {

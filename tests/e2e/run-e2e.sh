@@ -213,8 +213,6 @@ close_main
 entries=$(cd "$data_dir" && find . -mindepth 1 | sort | tr '\n' ' ')
 [[ $entries == "./kemurinadata ./kemurinadata/cravings.ini ./kemurinadata/initial.ini ./kemurinadata/milestone.ini ./kemurinadata/option.ini " ]] ||
     fail "unexpected files in the data directory: $entries"
-cravings=$(iconv -f CP932 -t UTF-8 "$data_dir/kemurinadata/cravings.ini")
-[[ $cravings == $'2026,12,10,12,0,3,5,1,""\r' ]] || fail "cravings.ini: $cravings"
 initial=$(iconv -f CP932 -t UTF-8 "$data_dir/kemurinadata/initial.ini")
 [[ $initial == $'2026,11,2,7,45,20,410,85\r' ]] || fail "initial.ini: $initial"
 options=$(iconv -f CP932 -t UTF-8 "$data_dir/kemurinadata/option.ini")

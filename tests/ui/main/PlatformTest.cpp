@@ -4,37 +4,32 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace kemurina {
 namespace {
 
-TEST(Platform, InstanceLockUntilHolderEnds) {
-    QTemporaryDir dir;
-    const QString lock = dir.filePath("instance.lock");
-    auto first = std::make_unique<DesktopPlatform>(lock);
-    EXPECT_FALSE(first->anotherInstanceRunning());
-    EXPECT_FALSE(first->anotherInstanceRunning()); // asking again never finds itself
-    DesktopPlatform second(lock);                  // finds the first, and so claims nothing
-    EXPECT_TRUE(second.anotherInstanceRunning());
-    first.reset();
-    EXPECT_FALSE(DesktopPlatform(lock).anotherInstanceRunning());
-}
-
-TEST(Platform, LaterStartKnocksOnTheRunningInstance) {
+// A later start finds the running one, claims nothing and knocks on it; asking again never
+// finds itself, and once the holder ends the lock is free.
+TEST(Platform, InstanceLockAndKnock) {
     QTemporaryDir dir;
     const QString lock = dir.filePath("instance.lock");
     int knocks = 0;
-    DesktopPlatform running(lock);
-    running.whenStartedAgain([&] { ++knocks; });
-    ASSERT_FALSE(running.anotherInstanceRunning());
+    auto running = std::make_unique<DesktopPlatform>(lock);
+    running->whenStartedAgain([&] { ++knocks; });
+    ASSERT_FALSE(running->anotherInstanceRunning());
+    EXPECT_FALSE(running->anotherInstanceRunning());
     for (int later = 1; later <= 2; ++later) {
         EXPECT_TRUE(DesktopPlatform(lock).anotherInstanceRunning());
         EXPECT_TRUE(QTest::qWaitFor([&] { return knocks == later; }, 5000)) << later;
     }
+    DesktopPlatform waiting(lock); // alive while the holder ends
+    EXPECT_TRUE(waiting.anotherInstanceRunning());
+    running.reset();
+    EXPECT_FALSE(DesktopPlatform(lock).anotherInstanceRunning());
 }
 
 TEST(Platform, OwnTitleBarWithoutMaximise) {
