@@ -82,6 +82,8 @@ std::optional<std::int32_t> checkedIndex(const std::array<QRadioButton*, N>& but
 SettingsWindow::SettingsWindow(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context), m_session(context.session) {
     m_session.settingsWindowOpened();
+    // Through a connection the session owns: at exit the session may be gone before this window.
+    connect(this, &QObject::destroyed, &m_session, &Session::settingsWindowGone);
     setUpDialog(this, "Form2",
                 QStringLiteral(" 設定ウィンドウ - 全て半角で記入してください - pelnoa"));
     fixClientSize(this, 5655, 3390);
@@ -284,10 +286,6 @@ void SettingsWindow::save() {
 void SettingsWindow::cancel() {
     m_session.request(WindowKind::Views);
     close();
-}
-
-SettingsWindow::~SettingsWindow() {
-    m_session.settingsWindowGone();
 }
 
 } // namespace kemurina

@@ -23,7 +23,6 @@ class SettingsWindow final : public QWidget {
 
   public:
     explicit SettingsWindow(AppContext& context, QWidget* parent = nullptr);
-    ~SettingsWindow() override;
 
     void save();
     void cancel();
