@@ -17,7 +17,6 @@ SetCompressor /SOLID lzma
 
 !define PRODUCT "ケムリナ"
 !define PUBLISHER "pelnoa"
-!define WEBSITE "https://kemurina.example.jp/"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\kemurina"
 !define DATA_DIR "$LOCALAPPDATA\${PRODUCT}"
 
@@ -73,7 +72,6 @@ Section "${PRODUCT} 本体" SectionProgram
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\kemurina.exe,0"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "URLInfoAbout" "${WEBSITE}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
     WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'

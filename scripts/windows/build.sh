@@ -51,6 +51,11 @@ if [[ $tests == ON ]]; then
     cmake_options+=(-DGTest_DIR="$gtest/install/lib/cmake/GTest")
 fi
 
+# A build folder configured against another Qt (an older cache) starts afresh.
+if [[ -f $folder/build/CMakeCache.txt ]] &&
+    ! grep -qxF "Qt6_DIR:PATH=$qt/lib/cmake/Qt6" "$folder/build/CMakeCache.txt"; then
+    rm -rf "$folder/build"
+fi
 cmake -S "$repo" -B "$folder/build" "${cmake_options[@]}" >/dev/null
 cmake --build "$folder/build"
 

@@ -8,48 +8,34 @@
 #
 #   tests/windows/run-e2e.sh [build-windows] [linux-build]   (defaults: build-windows, build)
 #
-# Screenshots, reports, data files and logs go to <build-windows>/e2e-artifacts.
+# Screenshots, reports, data files and logs go to <build-windows>/wine-e2e-artifacts.
 set -eEuo pipefail
 export LC_ALL=C.UTF-8
 if [[ -z ${KEMURINA_E2E_DISPLAY:-} ]]; then
     KEMURINA_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
 fi
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-folder=$(realpath "${1:-$root/build-windows}")
+e2e_name=wine-e2e
+# shellcheck source=tests/e2e/helpers.sh
+source "$root/tests/e2e/helpers.sh"
+e2e_begin "${1:-$root/build-windows}"
+folder=$build
 linux_build=$(realpath "${2:-$root/build}")
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$folder/build/CMakeCache.txt")
 setup=$folder/kemurina-$version-setup.exe
-artifacts=$folder/e2e-artifacts
-rm -rf "$artifacts"
-mkdir -p "$artifacts"
-work=$(mktemp -d /tmp/kemurina-wine-e2e.XXXXXX)
-pids=()
-
-log() { printf '[wine-e2e %3ds] %s\n' "$SECONDS" "$*"; }
-shot() { import -window "${2:-root}" "png:$artifacts/$1.png" 2>/dev/null || true; }
-fail() {
-    echo "wine-e2e: FAILED: $*" >&2
-    shot failure
-    exit 1
+e2e_undo() { wineserver -k 2>/dev/null || true; }
+# Wine names the windows' class after the program file.
+visible_windows() {
+    local id
+    for id in $(xdotool search --onlyvisible --class '^kemurina(\.exe)?$' 2>/dev/null || true); do
+        printf '%s\t%s\n' "$id" "$(xdotool getwindowname "$id" 2>/dev/null || true)"
+    done
 }
-cleanup() {
-    kill "${pids[@]}" 2>/dev/null || true
-    wineserver -k 2>/dev/null || true
-    wait 2>/dev/null || true
-    cp -r "$work"/*.log "$work/linux/kemurinadata" "$artifacts/" 2>/dev/null || true
-    [[ -n ${data_dir:-} ]] && cp -r "$data_dir/kemurinadata" "$artifacts/windows-kemurinadata" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'fail "$BASH_COMMAND (line $LINENO)"' ERR
-
-source "$root/tests/support/wait.sh"
 
 # --- a new Wine for a user of its own, a window manager and a tray -----------------------
 
-export HOME=$work/home TMPDIR=$work/tmp
-mkdir -p "$HOME" "$TMPDIR"
-unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+own_user
+[[ -n $libfaketime ]] || fail "libfaketime is not installed"
 export WINEPREFIX=$work/wine
 log "a new Wine prefix"
 source "$root/tests/windows/wine-env.sh"
@@ -63,12 +49,10 @@ trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel
     --transparent false --SetDockType true --expand false >"$work/trayer.log" 2>&1 &
 pids+=($!)
 wait_until 10 shows xdotool search --class trayer || fail "trayer did not start"
-tray=$(xdotool search --class trayer | head -n1)
+tray=$(xdotool search --classname "^panel\$" | head -n1) # trayer's panel holds the icons
 
-libfaketime=$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime\.so\.1$' | head -n1)
-[[ -n $libfaketime ]] || fail "libfaketime is not installed"
 faked() { # "YYYY-MM-DD hh:mm:ss" command...
-    exec env FAKETIME="$1" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
+    env FAKETIME="$1" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
         LD_PRELOAD="$libfaketime" "${@:2}"
 }
 drive_c=$WINEPREFIX/drive_c
@@ -76,7 +60,13 @@ unix_path() { # C:\... as this machine sees it
     local path=${1//\\//}
     echo "$drive_c/${path#C:/}"
 }
-user_files() { (cd "$drive_c/users" && find -L . -mindepth 1 | grep -v '^\./[^/]*/Temp/' | sort); }
+# Where an install writes in a user's profile: the local application data, the Start menu and
+# the desktop's shortcuts (Wine links the desktop to the home folder).
+user_files() {
+    (shopt -s nullglob && cd "$drive_c/users" &&
+        find -L ./*/AppData/Local ./*/AppData/Roaming/Microsoft/Windows/"Start Menu" ./*/Desktop/*.lnk |
+        grep -v '/AppData/Local/Temp' | sort)
+}
 
 # --- install ------------------------------------------------------------------------------
 
@@ -104,7 +94,7 @@ data_dir=$(unix_path "${link[1]}")
     "$(windows_path "$work/uninstall.reg")" /y >/dev/null
 iconv -f UTF-16 -t UTF-8 "$work/uninstall.reg" | tr -d '\r' >"$artifacts/uninstall-key.txt"
 for entry in '"DisplayName"="ケムリナ"' "\"DisplayVersion\"=\"$version\"" '"Publisher"="pelnoa"' \
-    '"DisplayIcon"="C:\\\\users\\\\'"$user"'\\\\AppData\\\\Local\\\\Programs\\\\ケムリナ\\\\kemurina.exe,0"'; do
+    '"DisplayIcon"="C:\\users\\'"$user"'\\AppData\\Local\\Programs\\ケムリナ\\kemurina.exe,0"'; do
     grep -qxF "$entry" "$artifacts/uninstall-key.txt" || fail "the uninstall key lacks $entry"
 done
 
@@ -121,7 +111,6 @@ start_linux() { # moment log-name
     app_pid=$!
     pids+=("$app_pid")
 }
-window_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
 close_main() {
     xdotool windowactivate --sync "$(window_titled "$main_title")" key alt+F4
     wait_until 15 not alive "$app_pid" || fail "the program did not end after Alt+F4"
@@ -162,11 +151,12 @@ start_windows "$day_moment" windows-second
 wait_until 60 shows window_titled "$main_title" || fail "no main window on the second start"
 main=$(window_titled "$main_title")
 sleep 1 # the first paint
-shot windows-main "$main"
+import -window "$main" "png:$artifacts/windows-main.png"
 
 click() { xdotool mousemove --window "$1" "$2" "$3" click "${@:4}"; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
-clipboard_is() { cmp -s <(clipboard) "$1"; }
+# Wine hands the text to X with LF line ends, as X programs expect.
+clipboard_is() { cmp -s <(clipboard) <(tr -d '\r' <"$1"); }
 linux_report() { (cd "$data_dir" && faked "$day_moment" "$linux_build/tools/report/kemurina-report" "$@"); }
 windows_report() { (cd "$data_dir" && faked "$day_moment" "$wine" "$install_dir/kemurina-report.exe" "$@"); }
 
@@ -178,23 +168,25 @@ wait_until 10 clipboard_is "$artifacts/report-long.txt" || fail "コピ１ copie
 log "kemurina-report.exe against the Linux build's, byte for byte"
 for options in "" --crlf --short --mini --json --record "--short --crlf"; do
     # shellcheck disable=SC2086
-    linux_report $options >"$work/linux.out" || true
+    linux_status=0 && linux_report $options >"$work/linux.out" || linux_status=$?
     # shellcheck disable=SC2086
-    windows_report $options >"$work/windows.out" 2>"$work/windows.err" || true
+    windows_status=0 && windows_report $options >"$work/windows.out" 2>"$work/windows.err" ||
+        windows_status=$?
+    ((linux_status == windows_status)) || fail "kemurina-report.exe $options ended with $windows_status"
     cmp "$work/linux.out" "$work/windows.out" ||
         fail "kemurina-report.exe $options: $(diff <(od -c "$work/linux.out") <(od -c "$work/windows.out") | head)"
 done
 
 log "double click to the tray, one click on the icon back"
-tray_icons() { xwininfo -children -id "$tray" | grep -c '^ *0x' || true; }
-icons_before=$(tray_icons)
+# The tray host's windows, however deep Wine's icons sit in it.
+tray_windows() { xwininfo -tree -id "$tray" | awk '/^ *0x/ { print $1 }' | sort; }
+tray_windows >"$work/tray-before.txt"
 click "$main" 68 37 --repeat 2 --delay 80 1
 wait_until 10 not shows window_titled "$main_title" || fail "the main window stayed after the double click"
-has_icon() { (($(tray_icons) > icons_before)); }
-wait_until 10 has_icon || fail "no icon in the notification area"
+new_icon() { comm -13 "$work/tray-before.txt" <(tray_windows) | head -n1; }
+wait_until 10 shows new_icon || fail "no icon in the notification area"
 shot windows-tray
-icon=$(xwininfo -children -id "$tray" | awk '/^ *0x/ { print $1 }' | tail -n1)
-click "$icon" 5 5 1
+click "$(new_icon)" 5 5 1
 wait_until 10 shows window_titled "$main_title" || fail "a click on the icon did not bring the window back"
 close_main
 
@@ -206,9 +198,8 @@ gone() { [[ ! -e $install_dir ]]; }
 wait_until 30 gone || fail "the uninstaller left $install_dir: $(ls -R "$install_dir")"
 user_files >"$work/after-uninstall.txt"
 left=$(comm -13 "$work/before-install.txt" "$work/after-uninstall.txt")
-expected=$(printf '%s\n' "./$user/AppData/Local/ケムリナ" "./$user/AppData/Local/ケムリナ/kemurinadata" \
-    "./$user/AppData/Local/ケムリナ/kemurinadata/initial.ini" \
-    "./$user/AppData/Local/ケムリナ/kemurinadata/option.ini")
+expected=$(printf "./$user/AppData/Local/ケムリナ%s\n" "" /kemurinadata /kemurinadata/initial.ini \
+    /kemurinadata/milestone.ini /kemurinadata/option.ini)
 [[ $left == "$expected" ]] || fail "after the uninstall, besides the data: $(diff <(echo "$left") <(echo "$expected"))"
 removed=$(comm -23 "$work/before-install.txt" "$work/after-uninstall.txt")
 [[ -z $removed ]] || fail "the install and uninstall removed: $removed"
