@@ -9,6 +9,10 @@ wine=$(command -v wine || echo /usr/lib/wine/wine64)
 if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
     echo "wine: making the prefix $WINEPREFIX" >&2
     "$wine" wineboot --init >/dev/null 2>&1
+    # The captions' face, as a Japanese Windows has it: IPAGothic under its Windows names.
+    for face in 'ＭＳ ゴシック' 'MS Gothic'; do
+        "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAGothic /f >/dev/null 2>&1
+    done
     wineserver -w
 fi
 # A path of this machine as Windows programs see it (drive Z: is the root).
