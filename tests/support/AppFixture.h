@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -85,6 +87,13 @@ class AppTest : public ::testing::Test {
             if (w->objectName() == QLatin1String(name) && w->isVisible())
                 return w;
         return nullptr;
+    }
+
+    // Chooses the view's popup item, or clicks its button, with this name.
+    static void use(ViewWindow& view, const char* name) {
+        if (auto* item = view.popupMenu()->findChild<QAction*>(QLatin1String(name)))
+            return item->trigger();
+        child<QPushButton>(&view, name)->click();
     }
 
     template <typename T = QWidget> static T* child(QWidget* window, const char* name) {

@@ -158,12 +158,9 @@ TEST_F(SettingsTest, HelpFillsItsWindow) {
     QWidget* help = shown("Form5");
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(window->isVisible());
-    const QStringList lines = helpDocument().split("\r\n");
-    EXPECT_EQ(lines.first(), "＝＝ウインドウ右上のＸボタンを押すとヘルプが終了します＝＝");
-    EXPECT_EQ(lines.last(), lines.first());
     auto* text = child<QPlainTextEdit>(help, "Text1");
     EXPECT_TRUE(text->isReadOnly());
-    EXPECT_EQ(text->document()->blockCount(), lines.size());
+    EXPECT_EQ(text->toPlainText(), QString(helpDocument()).replace("\r\n", "\n"));
     EXPECT_EQ(text->geometry(), help->rect());
     help->resize(420, 300);
     EXPECT_EQ(text->geometry(), QRect(0, 0, 420, 300));

@@ -2,7 +2,6 @@
 
 #include "ui/main/RecordWindow.h"
 
-#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -18,24 +17,17 @@ QStringList texts(const QTableWidget* table) {
     return all;
 }
 
-// Chooses the record item, which stands in both menus after a separator; "吸いたい！" is last.
-RecordWindow* openFrom(ViewWindow& view, const AppController& app) {
-    const QList<QAction*> items = view.popupMenu()->actions();
-    const auto record = std::find_if(items.begin(), items.end(), [](const QAction* a) {
-        return a->objectName() == "mnuRecord";
-    });
-    EXPECT_TRUE(record != items.begin() && record[-1]->isSeparator());
-    EXPECT_EQ((*record)->text(), "卒煙の記録を見る");
-    EXPECT_EQ(items.last()->text(), "吸いたい！");
-    (*record)->trigger();
-    return qobject_cast<RecordWindow*>(app.recordWindow());
-}
-
-using RecordWindowTest = AppTest;
+class RecordWindowTest : public AppTest {
+  protected:
+    RecordWindow* openFrom(ViewWindow& view) {
+        use(view, "mnuRecord");
+        return qobject_cast<RecordWindow*>(app->recordWindow());
+    }
+};
 
 TEST_F(RecordWindowTest, RestartAndFollow) {
     ASSERT_TRUE(startWith(options())); // day 10 of the fixture's attempt
-    RecordWindow* record = openFrom(mainView(), *app);
+    RecordWindow* record = openFrom(mainView());
     QTableWidget* attempts = record->attemptsTable();
     record->restartButton()->click(); // answered No
     EXPECT_TRUE(platform->questions.value(0).contains("１０日０時間０分"));
@@ -55,7 +47,7 @@ TEST_F(RecordWindowTest, RestartAndFollow) {
     record->restartButton()->click();
     child<QPushButton>(shown("Form2"), "Command2")->click(); // キャンセル
     settle();
-    EXPECT_EQ(openFrom(miniView(), *app), record) << "open across the views' reopening";
+    EXPECT_EQ(openFrom(miniView()), record) << "open across the views' reopening";
 
     setElapsed(10, 0, 5);
     session->refresh();

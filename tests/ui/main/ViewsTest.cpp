@@ -15,13 +15,6 @@
 namespace kemurina::testing {
 namespace {
 
-// Chooses the view's popup item, or clicks its button, with this name.
-void use(ViewWindow& view, const char* name) {
-    if (auto* item = view.popupMenu()->findChild<QAction*>(QLatin1String(name)))
-        return item->trigger();
-    view.findChild<QPushButton*>(QLatin1String(name))->click();
-}
-
 using ViewsTest = AppTest;
 
 TEST_F(ViewsTest, SecondInstance) {
