@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 
 #include <objbase.h>
 #include <shlobj.h>
@@ -80,9 +79,12 @@ bool SystemDesktop::notify(const QString& title, const QString& body, const QIco
     return notice->show(title, body, std::move(onClicked));
 }
 
+// The shortcut file itself through the shell's own calls: Qt treats a .lnk as a link and
+// follows it to its target.
 bool SystemDesktop::startsAtLogin() const {
     const QString path = shortcutPath();
-    return !path.isEmpty() && QFile::exists(path);
+    return !path.isEmpty() &&
+           GetFileAttributesW(wide(QDir::toNativeSeparators(path))) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool SystemDesktop::setStartsAtLogin(const QString& appDir, bool on) const {
@@ -90,7 +92,8 @@ bool SystemDesktop::setStartsAtLogin(const QString& appDir, bool on) const {
     if (path.isEmpty())
         return false;
     if (!on)
-        return !QFile::exists(path) || QFile::remove(path);
+        return DeleteFileW(wide(QDir::toNativeSeparators(path))) ||
+               GetLastError() == ERROR_FILE_NOT_FOUND;
     return writeShortcut(path, QCoreApplication::applicationFilePath(), appDir);
 }
 

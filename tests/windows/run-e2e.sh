@@ -32,6 +32,14 @@ visible_windows() {
     done
 }
 
+# Activates the window of that title, then sends it the xdotool commands given; Wine may
+# replace a window's X window just as it shows, so this tries again for a while.
+try_window() {
+    local id
+    id=$(window_titled "$1") && [[ -n $id ]] && xdotool windowactivate --sync "$id" "${@:2}"
+}
+on_window() { wait_until 10 try_window "$@" || fail "could not reach the window '$1'"; }
+
 # --- a new Wine for a user of its own, a window manager and a tray -----------------------
 
 own_user
@@ -112,7 +120,7 @@ start_linux() { # moment log-name
     pids+=("$app_pid")
 }
 close_main() {
-    xdotool windowactivate --sync "$(window_titled "$main_title")" key alt+F4
+    on_window "$main_title" key alt+F4
     wait_until 15 not alive "$app_pid" || fail "the program did not end after Alt+F4"
 }
 setup_title=' ケムリナ初期設定 - pelnoa'
@@ -125,13 +133,13 @@ first_run() { # start-function name
     "$1" "$setup_moment" "$2-first"
     wait_until 60 shows window_titled "$setup_title" || fail "$2: the first-run setup did not appear"
     shot "$2-01-setup"
-    xdotool windowactivate --sync "$(window_titled "$setup_title")"
+    on_window "$setup_title"
     xdotool type --delay 60 20
     xdotool key Tab
     xdotool type --delay 60 410
     xdotool key Return
     wait_until 15 shows window_titled "$confirm_title" || fail "$2: no start confirmation"
-    xdotool windowactivate --sync "$(window_titled "$confirm_title")" key Return
+    on_window "$confirm_title" key Return
     wait_until 15 shows window_titled "$main_title" || fail "$2: no main window after the start"
     close_main
 }
@@ -188,6 +196,25 @@ wait_until 10 shows new_icon || fail "no icon in the notification area"
 shot windows-tray
 click "$(new_icon)" 5 5 1
 wait_until 10 shows window_titled "$main_title" || fail "a click on the icon did not bring the window back"
+
+log "ログイン時にケムリナを起動する: a shortcut in the Startup folder, and gone again"
+notice_title=' お知らせと自動起動 - pelnoa'
+# Windows spells the folder Startup, Wine StartUp.
+programs="$drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+startup() { compgen -G "$programs/[Ss]tart[Uu]p/ケムリナ.lnk"; }
+click "$(window_titled "$main_title")" 100 10 3
+xdotool sleep 0.5 key Up Up Return # the popup's last items: the notice settings, then 吸いたい！
+wait_until 10 shows window_titled "$notice_title" || fail "the popup did not open the notice settings"
+on_window "$notice_title" key space
+has_startup() { startup >/dev/null; }
+wait_until 10 has_startup || fail "no shortcut in the Startup folder"
+mapfile -t link < <(python3 "$root/tests/windows/read-shortcut.py" "$(startup)")
+# Wine keeps the target's path in the shortcut's ANSI field alone, with "?" for the kana.
+[[ ${link[*]} == "$local_app_data\\Programs\\"*"\\kemurina.exe $local_app_data\\ケムリナ" ]] ||
+    fail "the Startup shortcut runs ${link[0]} in ${link[1]}"
+xdotool key space
+wait_until 10 not has_startup || fail "the Startup shortcut stayed after the box was cleared"
+xdotool key Escape
 close_main
 
 # --- uninstall ----------------------------------------------------------------------------

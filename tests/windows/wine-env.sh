@@ -4,7 +4,7 @@
 export WINEPREFIX="${WINEPREFIX:-$folder/wine}"
 export WINEARCH=win64
 export WINEDEBUG=-all LANG=C.UTF-8
-export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine=$(command -v wine || echo /usr/lib/wine/wine64)
 if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
     echo "wine: making the prefix $WINEPREFIX" >&2
