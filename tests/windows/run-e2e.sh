@@ -109,16 +109,13 @@ done
 # --- the two programs, driven alike -------------------------------------------------------
 
 mkdir -p "$work/linux"
-start_windows() { # moment log-name
-    (cd "$data_dir" && faked "$1" "$wine" "$install_dir/kemurina.exe") >"$work/$2.log" 2>&1 &
+start() { # folder moment log-name program...
+    (cd "$1" && faked "$2" "${@:4}") >"$work/$3.log" 2>&1 &
     app_pid=$!
     pids+=("$app_pid")
 }
-start_linux() { # moment log-name
-    (cd "$work/linux" && faked "$1" "$linux_build/app/kemurina") >"$work/$2.log" 2>&1 &
-    app_pid=$!
-    pids+=("$app_pid")
-}
+start_windows() { start "$data_dir" "$@" "$wine" "$install_dir/kemurina.exe"; }
+start_linux() { start "$work/linux" "$@" "$linux_build/app/kemurina"; }
 close_main() {
     on_window "$main_title" key alt+F4
     wait_until 15 not alive "$app_pid" || fail "the program did not end after Alt+F4"
@@ -134,10 +131,7 @@ first_run() { # start-function name
     wait_until 60 shows window_titled "$setup_title" || fail "$2: the first-run setup did not appear"
     shot "$2-01-setup"
     on_window "$setup_title"
-    xdotool type --delay 60 20
-    xdotool key Tab
-    xdotool type --delay 60 410
-    xdotool key Return
+    xdotool type --delay 60 20 && xdotool key Tab && xdotool type --delay 60 410 && xdotool key Return
     wait_until 15 shows window_titled "$confirm_title" || fail "$2: no start confirmation"
     on_window "$confirm_title" key Return
     wait_until 15 shows window_titled "$main_title" || fail "$2: no main window after the start"
@@ -145,11 +139,11 @@ first_run() { # start-function name
 }
 first_run start_windows windows
 first_run start_linux linux
-for file in initial.ini option.ini; do
+for file in initial.ini option.ini milestone.ini; do
     cmp "$data_dir/kemurinadata/$file" "$work/linux/kemurinadata/$file" ||
         fail "$file differs: Windows $(od -c "$data_dir/kemurinadata/$file" | head -3), Linux $(od -c "$work/linux/kemurinadata/$file" | head -3)"
 done
-log "initial.ini and option.ini are the same bytes as the Linux build's"
+log "initial.ini, option.ini and milestone.ini are the same bytes as the Linux build's"
 
 # --- a later day --------------------------------------------------------------------------
 
