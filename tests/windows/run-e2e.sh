@@ -24,13 +24,7 @@ linux_build=$(realpath "${2:-$root/build}")
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$folder/build/CMakeCache.txt")
 setup=$folder/kemurina-$version-setup.exe
 e2e_undo() { wineserver -k 2>/dev/null || true; }
-# Wine names the windows' class after the program file.
-visible_windows() {
-    local id
-    for id in $(xdotool search --onlyvisible --class '^kemurina(\.exe)?$' 2>/dev/null || true); do
-        printf '%s\t%s\n' "$id" "$(xdotool getwindowname "$id" 2>/dev/null || true)"
-    done
-}
+window_class='^kemurina(\.exe)?$' # the Linux build's windows, and Wine's named after the file
 
 # Activates the window of that title, then sends it the xdotool commands given; Wine may
 # replace a window's X window just as it shows, so this tries again for a while.
