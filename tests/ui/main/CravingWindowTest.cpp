@@ -13,30 +13,32 @@
 namespace kemurina::testing {
 namespace {
 
-using CravingWindowTest = AppTest;
-
-CravingWindow* shownCravingWindow(const AppController& app) {
-    auto* window = qobject_cast<CravingWindow*>(app.cravingWindow());
-    EXPECT_TRUE(window && window->isVisible());
-    if (window)
+class CravingWindowTest : public AppTest {
+  protected:
+    // The shown urge window, made active; a missing one crashes the test.
+    CravingWindow& shownCravingWindow() const {
+        auto* window = qobject_cast<CravingWindow*>(app->cravingWindow());
+        EXPECT_TRUE(window && window->isVisible());
         QApplication::setActiveWindow(window);
-    return window;
-}
+        return *window;
+    }
+    CravingWindow& openWithS(ViewWindow& view) const {
+        QTest::keyClick(&view, Qt::Key_S);
+        return shownCravingWindow();
+    }
+};
 
 // S in a view opens the window; 6 chooses 朝 and Enter logs the urge as ridden out: two keys.
 TEST_F(CravingWindowTest, LoggedWithTheKeyboardAlone) {
     ASSERT_TRUE(startWith(options()));
-    QTest::keyClick(&mainView(), Qt::Key_S);
-    CravingWindow* window = shownCravingWindow(*app);
-    ASSERT_NE(window, nullptr);
+    CravingWindow* window = &openWithS(mainView());
     EXPECT_FALSE(window->headline()->isVisibleTo(window)) << "the empty state stands instead";
     EXPECT_FALSE(QFile::exists(files.cravingsPath()));
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // nothing chosen yet
     EXPECT_TRUE(window->messageLabel()->text().startsWith("きっかけを選んでください"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_6);
-    QTest::keyClick(&mainView(), Qt::Key_S);
-    EXPECT_EQ(shownCravingWindow(*app), window) << "the open one, as it was";
+    EXPECT_EQ(&openWithS(mainView()), window) << "the open one, as it was";
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(fileBytes(files.cravingsPath()), "2010,10,11,12,0,3,5,1,\"\"\r\n");
     EXPECT_EQ(window->headline()->text(), "乗り越えた回数：1回（記録した1回のうち）");
@@ -48,8 +50,7 @@ TEST_F(CravingWindowTest, LoggedWithTheKeyboardAlone) {
     // The next urge, from the menu's last item, takes a fresh window; Escape closes it.
     mainView().popupMenu()->actions().constLast()->trigger();
     settle();
-    CravingWindow* next = shownCravingWindow(*app);
-    ASSERT_NE(next, nullptr);
+    CravingWindow* next = &shownCravingWindow();
     EXPECT_TRUE(next->riddenOutButton()->isEnabled() && next->messageLabel()->text().isEmpty());
     QTest::keyClick(next, Qt::Key_Escape);
     settle();
@@ -60,9 +61,7 @@ TEST_F(CravingWindowTest, LoggedWithTheKeyboardAlone) {
 TEST_F(CravingWindowTest, SmokedOffersTheRecord) {
     ASSERT_TRUE(startWith(options(1)));
     const QByteArray profile = profileFile();
-    QTest::keyClick(&miniView(), Qt::Key_S);
-    CravingWindow* window = shownCravingWindow(*app);
-    ASSERT_NE(window, nullptr);
+    CravingWindow* window = &openWithS(miniView());
     EXPECT_FALSE(window->recordButton()->isVisibleTo(window));
     child<QAbstractButton>(window, "Trigger1")->click();
     window->smokedButton()->click();
@@ -77,9 +76,7 @@ TEST_F(CravingWindowTest, SmokedOffersTheRecord) {
 // The countdown runs while the window is shown; at its end it asks, and can run again.
 TEST_F(CravingWindowTest, CountdownAndBreathing) {
     ASSERT_TRUE(startWith(options()));
-    QTest::keyClick(&mainView(), Qt::Key_S);
-    CravingWindow* window = shownCravingWindow(*app);
-    ASSERT_NE(window, nullptr);
+    CravingWindow* window = &openWithS(mainView());
     auto* caption = child<QLabel>(window, "CountdownCaption");
     QPushButton* again = child<QPushButton>(window, "AgainButton");
     EXPECT_TRUE(window->breathingGuide()->moving());
@@ -101,9 +98,7 @@ TEST_F(CravingWindowTest, PatternsAsTheEngineGivesThem) {
     ASSERT_TRUE(writeBytes(files.cravingsPath(),
                            "2010,10,5,8,0,4,2,1,\"\"\r\nbroken\r\n2010,9,20,8,0,2,2,0,\"\"\r\n"));
     ASSERT_TRUE(startWith(options()));
-    QTest::keyClick(&mainView(), Qt::Key_S);
-    CravingWindow* window = shownCravingWindow(*app);
-    ASSERT_NE(window, nullptr);
+    CravingWindow* window = &openWithS(mainView());
     const auto patterns = session->cravingPatterns();
     for (const auto& [scope, name] : {std::pair(CravingScope::AllTime, "ScopeAll"),
                                       {CravingScope::CurrentAttempt, "ScopeAttempt"}}) {

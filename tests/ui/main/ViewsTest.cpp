@@ -1,11 +1,13 @@
 #include "support/AppFixture.h"
 
 #include "core/Reports.h"
+#include "ui/dialogs/HelpWindow.h"
 #include "ui/main/ViewParts.h"
 #include "ui/main/WindowPlacement.h"
 
 #include <QClipboard>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -267,6 +269,10 @@ TEST_F(ViewsTest, EndsWithLastWindow) {
     ASSERT_TRUE(startWith(options()));
     use(mainView(), "mnuHelp");
     QPointer<QWidget> help = shown("Form5");
+    auto* text = child<QPlainTextEdit>(help, "Text1");
+    help->resize(420, 300);
+    EXPECT_TRUE(text->isReadOnly() && text->geometry() == help->rect());
+    EXPECT_EQ(text->toPlainText(), QString(helpDocument()).replace("\r\n", "\n"));
     QTimer::singleShot(0, [&] {
         mainView().close();
         QTimer::singleShot(0, help, &QWidget::close); // after the check for an end
