@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <tuple>
 

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 
 namespace kemurina::testing {
