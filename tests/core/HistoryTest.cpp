@@ -124,5 +124,4 @@ TEST(DurationText, NoLeadingZeroUnits) {
                                                           {50 * 1440 + 61, "５０日１時間１分"}};
     for (const auto& [minutes, text] : cases)
         EXPECT_EQ(durationText(minutes), text) << minutes;
-    EXPECT_EQ(timeLeftText(192), "あと３時間１２分");
 }
