@@ -109,7 +109,9 @@ setup_title=' ケムリナ初期設定 - pelnoa'
 confirm_title=' ( ・◇・)  - pelnoa'
 main_title=' ケムリナ - pelnoa'
 setup_moment='2026-11-02 07:45:00'
-day_moment='2026-12-10 12:00:00'
+# 18 days after the setup: no message of the day has a random alternative then, so the
+# program's and the report tool's texts can be compared byte for byte.
+day_moment='2026-11-20 12:00:00'
 
 # In the active setup window: 20 a day in the cigarettes box where the cursor starts, Tab to
 # the price box, 410 yen, Enter sets.
