@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Lines of code that are neither blank nor only a comment in the program (app core content
-# platform ui tools) and in tests/, and their ratio: once for the code (C++ sources and the
+# platform ui tools base) and in tests/, and their ratio: once for the code (C++ sources and the
 # scripts), once for every text file (build files included).
 #   scripts/count-lines.sh [-v]   (-v: one line per file)
 set -euo pipefail
@@ -27,7 +27,7 @@ total() { # pattern folders...
 [[ ${1:-} == -v ]] && verbose=1
 report() { # what pattern
     local program tests
-    program=$(total "$2" app core content platform ui tools)
+    program=$(total "$2" app base core content platform ui tools)
     tests=$(total "$2" tests)
     awk -v w="$1" -v p="$program" -v t="$tests" \
         'BEGIN { printf "%-10s program %5d lines, tests %5d lines: ratio %.3f\n", w, p, t, t / p }'

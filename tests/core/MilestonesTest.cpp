@@ -13,7 +13,7 @@ namespace {
 constexpr std::int64_t kDay = 1440;
 const QString kSoldier = QStringLiteral("ソルジャー");
 const QString kTour = QStringLiteral("日本旅行");
-const QuitProfile kQuit{2026, 1, 31, 8, 30, 20, 300, 85};
+const QuitProfile kQuit{2026, 1, 31, 8, 5, 20, 300, 85};
 
 DateTimeParts at(std::int64_t minutes, const QuitProfile& quit = kQuit) {
     return momentAfter(quit.quitMoment(), minutes);
@@ -27,67 +27,34 @@ std::string titles(const std::vector<Milestone>& found) {
     return out.join(QStringLiteral(" / ")).toStdString();
 }
 
-TEST(Milestones, MomentAfterWalksTheCalendar) {
-    const struct {
-        DateTimeParts start;
-        std::int64_t minutes;
-        DateTimeParts expected;
-    } cases[] = {
-        {{2024, 2, 28, 23, 59}, 1, {2024, 2, 29, 0, 0}},
-        {{2023, 2, 28, 23, 59}, 1, {2023, 3, 1, 0, 0}},
-        {{1900, 2, 28, 12, 0}, kDay, {1900, 3, 1, 12, 0}},
-        {{2000, 2, 28, 12, 0}, kDay, {2000, 2, 29, 12, 0}},
-        {{2026, 12, 31, 23, 30}, 30, {2027, 1, 1, 0, 0}},
-        {{2000, 3, 15, 6, 7}, 146097 * kDay + 3 * kDay, {2400, 3, 18, 6, 7}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(momentAfter(c.start, c.minutes), c.expected) << c.minutes;
-        EXPECT_EQ(minutesBetween(c.start, c.expected), c.minutes);
-    }
-}
-
 // Each row: what the clock crosses from lastSeen to now, in order, where the calendar, the
 // theme or the clock make it more than a milestone at its minute (the next test).
 TEST(Milestones, CrossingsAsATable) {
-    const QuitProfile leapQuit{2024, 2, 29, 10, 0, 20, 300, 85};
+    const QuitProfile leapDay{2024, 2, 29, 10, 0, 20, 300, 85};
+    const QuitProfile offCalendar{2026, 2, 30, 0, 0, 20, 300, 85};
     const struct {
         const char* name;
-        QuitProfile quit;
-        QString theme;
         DateTimeParts lastSeen, now;
         const char* expected;
+        QuitProfile quit = kQuit;
+        QString theme = kSoldier;
     } cases[] = {
-        {"first day, tour", kQuit, kTour, at(kDay - 1), at(kDay),
-         "からだの回復（２４時間） / ステータス「石垣島」"},
-        {"no theme, no title", kQuit, "ソルジャー ", at(kDay - 1), at(kDay),
-         "からだの回復（２４時間）"},
-        {"31 Jan + 1 month", kQuit, kSoldier, {2026, 2, 28, 23, 59}, {2026, 3, 1}, "卒煙１か月"},
-        {"one year",
-         kQuit,
-         kSoldier,
-         {2027, 1, 31, 8, 29},
-         {2027, 1, 31, 8, 30},
+        {"first day, tour", at(kDay - 1), at(kDay),
+         "からだの回復（２４時間） / ステータス「石垣島」", kQuit, kTour},
+        {"no theme, no title", at(kDay - 1), at(kDay), "からだの回復（２４時間）", kQuit,
+         "ソルジャー "},
+        {"31 Jan + 1 month", {2026, 2, 28, 23, 59}, {2026, 3, 1}, "卒煙１か月"},
+        {"one year", at(365 * kDay - 1), at(365 * kDay),
          "からだの回復（１年） / 卒煙１年 / ステータス「ケンシロウ」"},
         {"29 Feb + 1 year",
-         leapQuit,
-         kSoldier,
          {2025, 2, 28, 23, 59},
          {2025, 3, 1},
-         "卒煙１年 / ステータス「ケンシロウ」"},
-        {"clock set back", kQuit, kSoldier, at(12 * kDay), at(11 * kDay), ""},
-        {"a restart counts from its quit moment",
-         kQuit,
-         kSoldier,
-         {2026, 1, 20},
-         at(20),
-         "からだの回復（２０分）"},
-        {"quit moment ahead", kQuit, kSoldier, {2026, 1, 1}, {2026, 1, 31, 8, 29}, ""},
-        {"quit moment off the calendar",
-         {2026, 2, 30, 0, 0, 20, 300, 85},
-         kSoldier,
-         {2026, 1, 1},
-         {2027, 1, 1},
-         ""},
+         "卒煙１年 / ステータス「ケンシロウ」",
+         leapDay},
+        {"clock set back", at(12 * kDay), at(11 * kDay), ""},
+        {"a restart counts from its quit moment", {2026, 1, 20}, at(20), "からだの回復（２０分）"},
+        {"quit moment ahead", {2026, 1, 1}, {2026, 1, 31, 8, 4}, ""},
+        {"quit moment off the calendar", {2026, 1, 1}, {2027, 1, 1}, "", offCalendar},
     };
     for (const auto& c : cases)
         EXPECT_EQ(titles(milestonesBetween(c.quit, c.theme, c.lastSeen, c.now)),
@@ -123,13 +90,13 @@ TEST(Milestones, EachAtItsMinuteAndOnlyOnce) {
 TEST(Milestones, FarJumpsStayBounded) {
     const auto all = milestonesBetween(kQuit, kSoldier, at(0), {9999, 12, 31, 23, 59});
     EXPECT_EQ(all.back().title, "ステータス「トトロ」");
-    EXPECT_EQ(all.back().moment, (DateTimeParts{3026, 1, 31, 8, 30}));
+    EXPECT_EQ(all.back().moment, (DateTimeParts{3026, 1, 31, 8, 5}));
     EXPECT_FALSE(nextMilestone(kQuit, kSoldier, {5000, 1, 1, 0, 0}));
-    const auto next = nextMilestone(kQuit, kSoldier, {2027, 1, 31, 8, 30});
+    const auto next = nextMilestone(kQuit, kSoldier, {2027, 1, 31, 8, 5});
     ASSERT_TRUE(next);
     EXPECT_EQ(next->title.toStdString(),
               "卒煙２年"); // with ステータス「チョッパー」 at the same minute
-    EXPECT_EQ(next->moment, (DateTimeParts{2028, 1, 31, 8, 30}));
+    EXPECT_EQ(next->moment, (DateTimeParts{2028, 1, 31, 8, 5}));
 }
 
 TEST(Milestones, OneNoticePerOccasion) {
@@ -154,14 +121,13 @@ TEST(Milestones, OneNoticePerOccasion) {
     EXPECT_FALSE(milestoneNotice({}, NoticeOccasion::WhileClosed));
 }
 
-class Watch : public ::testing::Test {
-  protected:
+// A first start, or one over a file that is no record, tells nothing and writes the file.
+// What was told stays told: a clock set back tells nothing and does not move the file back,
+// and a switched-off watch still moves on, so that switching it on again floods nothing.
+TEST(Watch, NeverTellsTwice) {
     QTemporaryDir dir;
-    DataStore store{dir.path()};
-    MilestoneWatch watch{store};
-};
-
-TEST_F(Watch, FirstStartTellsNothingAndWritesTheFile) {
+    const DataStore store(dir.path());
+    MilestoneWatch watch(store);
     for (const QByteArray& bad :
          {QByteArray("<missing>"), QByteArray("2026,2,30,0,0,1\r\n"),
           QByteArray("2026,2,1,0,0,2\r\n"), QByteArray("2026,2,1,0,0\r\n")}) {
@@ -170,15 +136,9 @@ TEST_F(Watch, FirstStartTellsNothingAndWritesTheFile) {
         if (bad != "<missing>") {
             ASSERT_TRUE(writeBytes(store.milestonePath(), bad));
         }
-        EXPECT_FALSE(watch.start(kQuit, kSoldier, at(40 * kDay)));
-        EXPECT_EQ(fileBytes(store.milestonePath()), "2026,3,12,8,30,1\r\n");
+        EXPECT_FALSE(watch.start(kQuit, kSoldier, at(12 * kDay - 1)));
+        EXPECT_EQ(fileBytes(store.milestonePath()), "2026,2,12,8,4,1\r\n");
     }
-}
-
-// What was told stays told: a clock set back tells nothing and does not move the file back,
-// and a switched-off watch still moves on, so that switching it on again floods nothing.
-TEST_F(Watch, NeverTellsTwice) {
-    ASSERT_TRUE(store.saveMilestoneRecord({at(12 * kDay - 1), true}));
     EXPECT_FALSE(watch.start(kQuit, kSoldier, at(12 * kDay - 1)));
     EXPECT_FALSE(watch.check(kQuit, kSoldier, at(5 * kDay))) << "set back";
     EXPECT_FALSE(watch.check(kQuit, kSoldier, at(12 * kDay - 1))) << "told before";
@@ -192,7 +152,7 @@ TEST_F(Watch, NeverTellsTwice) {
     EXPECT_EQ(store.loadMilestoneRecord({}).record.lastTold, at(12 * kDay + 2));
     ASSERT_TRUE(watch.setNotify(false));
     EXPECT_FALSE(watch.check(kQuit, kSoldier, at(14 * kDay)));
-    EXPECT_EQ(fileBytes(store.milestonePath()), "2026,2,14,8,30,0\r\n");
+    EXPECT_EQ(fileBytes(store.milestonePath()), "2026,2,14,8,5,0\r\n");
     ASSERT_TRUE(watch.setNotify(true));
     EXPECT_FALSE(watch.check(kQuit, kSoldier, at(14 * kDay + 1)));
 }

@@ -1,7 +1,10 @@
 #include "core/Refresh.h"
 
+#include "base/NumberText.h"
 #include "core/Reports.h"
+#include "core/SpokenTexts.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -9,11 +12,18 @@ using namespace kemurina;
 
 namespace {
 
-AppState refreshed(DateTimeParts now, DateTimeParts quit = {2010, 1, 1, 0, 0}) {
+AppState refreshed(DateTimeParts now, DateTimeParts quit = {2010, 1, 1, 0, 0},
+                   int profileSuffix = 0) {
     AppState s;
     s.profile.setQuitMoment(quit);
+    s.options.profileSuffix = profileSuffix;
     refreshAll(s, now, 50);
     return s;
+}
+
+// Quit 1 October 2010 00:00, refreshed 3 days 4 hours 5 minutes later.
+AppState exampleState(int profileSuffix = 1) {
+    return refreshed({2010, 10, 4, 4, 5}, {2010, 10, 1, 0, 0}, profileSuffix);
 }
 
 TEST(Refresh, CaptionsAndShortSummary) {
@@ -73,6 +83,77 @@ TEST(Refresh, ToggleUntilNextRefresh) {
     EXPECT_EQ(s.display.captions[ElapsedCaption], "０年１ヶ月３日４時間６分");
     // The mini summary was built while the toggle still stood.
     EXPECT_EQ(s.display.miniSummary, longReport(s).replace("0年 1ヶ月 3日", "34日"));
+}
+
+TEST(Reports, LongReportSixLines) {
+    const AppState s = exampleState();
+    EXPECT_EQ(longReport(s), "ステータス： 兵長\r\n"
+                             "卒煙日： 2010年 10月 1日（20本-300円-中）\r\n"
+                             "卒煙からの日数： 0年 0ヶ月 3日 4時間 5分\r\n"
+                             "延びた寿命： 0日と5時間48分\r\n"
+                             "節約できた金額： 951円（節税分 821円）\r\n"
+                             "節煙本数： 63本 5.39ｍ 幕末の志士の銅像（台座なし）");
+    const std::pair<int, const char*> tails[] = {{0, "日"}, {2, "日（20本-5年）"}, {7, ""}};
+    for (const auto& [suffix, tail] : tails) {
+        const AppState t = exampleState(suffix);
+        EXPECT_EQ(longReport(t).split("\r\n")[1], "卒煙日： 2010年 10月 1" + QString(tail));
+        EXPECT_EQ(miniSummary(t), suffix == 7 ? QString() : longReport(t)) << suffix;
+    }
+    const std::pair<std::int32_t, const char*> sizes[] = {
+        {50, "小"}, {85, "中"}, {100, "大"}, {70, ""}};
+    for (const auto& [length, word] : sizes)
+        EXPECT_EQ(sizeWord(length), word) << length;
+}
+
+TEST(Reports, ShortPostOneLine) {
+    AppState s = exampleState(0);
+    EXPECT_EQ(shortPost(s), "２０１０年１０月１日に卒煙。０年０ヶ月３日４時間５分経過しました。" +
+                                s.shortSummary + "ステータスは兵長。");
+    s.options.profileSuffix = 1;
+    EXPECT_TRUE(shortPost(s).contains("日に卒煙。それまで１日２０本吸っていました。０年"));
+    s.options.profileSuffix = 2;
+    EXPECT_TRUE(shortPost(s).contains("日に卒煙。それまで５年間１日２０本吸っていました。０年"));
+    toggleElapsedLabel(s);
+    EXPECT_TRUE(shortPost(s).contains("。３日４時間５分経過しました。"));
+}
+
+TEST(SpokenTexts, ValueAfterHeading) {
+    const AppState s = refreshed({2010, 1, 5, 5, 7});
+    const SpokenTexts spoken = spokenTexts(s);
+    EXPECT_EQ(spoken.values[ElapsedCaption], "卒煙からの日数　０年０ヶ月４日５時間７分");
+    EXPECT_EQ(spoken.values[MessageCaption], "今日の一言　" + s.display.captions[MessageCaption]);
+    EXPECT_EQ(spoken.progress, "次の目標まで３３分の１２");
+    EXPECT_EQ(spoken.lungs, "肺の状態　ピンク色（回復）まであと３５日");
+}
+
+TEST(SpokenTexts, LungsUntilPink) {
+    for (const auto& [days, lungs] :
+         {std::pair{38, "ピンク色（回復）まであと１日"}, std::pair{39, "ピンク色（回復）"}}) {
+        AppState s;
+        s.metrics.wholeDays = days;
+        EXPECT_EQ(spokenTexts(s).lungs, "肺の状態　" + QString(lungs)) << days;
+    }
+}
+
+// Each milestone picture names the day from which it is on show.
+TEST(SpokenTexts, PicturesNameTheirMilestone) {
+    const SpokenTexts spoken = spokenTexts(AppState{});
+    for (std::size_t i = 0; i < kMilestonePictureCount; ++i) {
+        int day = 0;
+        while (!milestoneView(day).visible[i])
+            ++day;
+        EXPECT_TRUE(spoken.pictures[i].startsWith("卒煙" + wideNumber(day) + "日達成の記念　"))
+            << i;
+    }
+}
+
+TEST(SpokenTexts, ColourSampleNames) {
+    const auto said = [](Rgb text, Rgb back) {
+        return colourSampleText(text.toWindowsColor(), back.toWindowsColor());
+    };
+    EXPECT_EQ(said({255, 255, 255}, {28, 4, 141}), "文字は白、背景は紺");
+    EXPECT_EQ(said({10, 0, 20}, {200, 190, 190}), "文字は黒、背景は明るい灰色");
+    EXPECT_EQ(said({250, 150, 180}, {0, 70, 10}), "文字はピンク、背景は深緑");
 }
 
 } // namespace

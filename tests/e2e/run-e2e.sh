@@ -9,17 +9,14 @@
 # Screenshots, reports, data files and logs go to <build-dir>/e2e-artifacts.
 set -eEuo pipefail
 export LC_ALL=C.UTF-8
-if [[ -z ${KEMURINA_E2E_DISPLAY:-} ]]; then
-    KEMURINA_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
-fi
-
-system=false
-[[ ${1:-} != --system ]] || system=true
-! $system || shift
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 e2e_name=e2e
 # shellcheck source=tests/e2e/helpers.sh
 source "$root/tests/e2e/helpers.sh"
+in_own_display 1024x768 "$0" "$@"
+system=false
+[[ ${1:-} != --system ]] || system=true
+! $system || shift
 e2e_begin "${1:-}"
 data_dir=$work/home/.local/share/kemurina
 installed=false
@@ -61,25 +58,8 @@ expect_no_session no-display "$prefix/bin/kemurina"
 # --- the desktop -----------------------------------------------------------------------
 
 log "starting openbox and trayer on $DISPLAY"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_runs() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; } # xprop alone exits 0
-wait_until 10 wm_runs || fail "openbox did not start"
-trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel --height 24 \
-    --transparent false --SetDockType true --expand false >"$work/trayer.log" 2>&1 &
-pids+=($!)
-wait_until 10 shows xdotool search --class trayer || fail "trayer did not start"
-
+start_desktop
 own_user # no session bus: the tray is the XEmbed one, on X11
-[[ -n $libfaketime ]] || fail "libfaketime is not installed"
-
-# Runs a command with the clock frozen at the given minute, so that the program and the report
-# tool read the same moment (the monotonic clock still runs for Qt's timers). It replaces the
-# calling subshell: a start in the background leaves the program's own id in $!.
-faked() { # "YYYY-MM-DD hh:mm:ss" command...
-    exec env FAKETIME="$1" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
-        LD_PRELOAD="$libfaketime" "${@:2}"
-}
 
 # Starts the program as the menu does: the desktop file's Exec, found on PATH.
 start_from_menu() { # moment log-name
@@ -96,23 +76,14 @@ close_main() {
     wait "$app_pid" || fail "the program ended with status $?"
 }
 
-setup_title=' ケムリナ初期設定 - pelnoa'
-confirm_title=' ( ・◇・)  - pelnoa'
-main_title=' ケムリナ - pelnoa'
-
 # --- first start: setup with the keyboard ----------------------------------------------
 
-setup_moment='2026-11-02 07:45:00'
 log "first start from the menu in an empty home ($setup_moment)"
 start_from_menu "$setup_moment" first-run
 wait_until 20 only_window "$setup_title" || fail "the first-run setup did not appear alone"
 shot 01-setup
 xdotool windowactivate --sync "$(window_titled "$setup_title")"
-# The cursor starts in the cigarettes box; Tab leads to the price box, Enter sets.
-xdotool type --delay 40 20
-xdotool key Tab
-xdotool type --delay 40 410
-xdotool key Return
+type_setup
 wait_until 10 only_window "$confirm_title" || fail "the start confirmation did not follow the setup"
 shot 02-confirm
 xdotool windowactivate --sync "$(window_titled "$confirm_title")" key Return
@@ -126,15 +97,12 @@ close_main
 
 # --- a later day: clipboard, tray, single instance ------------------------------------
 
-day_moment='2026-12-10 12:00:00'
 log "second start ($day_moment)"
 start_from_menu "$day_moment" second-run
 wait_until 20 only_window "$main_title" || fail "the main window did not open on the second start"
 main=$(window_titled "$main_title")
 shot 04-main
 
-# Points in a window's client area are in pixels: the form's twips divided by 15.
-click() { xdotool mousemove --window "$1" "$2" "$3" click "${@:4}"; }
 clipboard() { xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null; }
 clipboard_is() { cmp -s <(clipboard) "$1"; }
 report() { (cd "$data_dir" && faked "$day_moment" "$prefix/bin/kemurina-report" "$@"); }

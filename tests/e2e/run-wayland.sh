@@ -10,15 +10,11 @@
 # Screenshots (weston-screenshooter), data files and logs go to <build-dir>/wayland-artifacts.
 set -eEuo pipefail
 export LC_ALL=C.UTF-8
-if [[ -z ${KEMURINA_WAYLAND_E2E_DISPLAY:-} ]]; then
-    KEMURINA_WAYLAND_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1600x1000x24 -nolisten tcp" \
-        "$0" "$@"
-fi
-
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 e2e_name=wayland
 # shellcheck source=tests/e2e/helpers.sh
 source "$root/tests/e2e/helpers.sh"
+in_own_display 1600x1000 "$0" "$@"
 e2e_begin "${1:-}"
 data_dir=$work/data
 

@@ -11,13 +11,11 @@
 # Screenshots, reports, data files and logs go to <build-windows>/wine-e2e-artifacts.
 set -eEuo pipefail
 export LC_ALL=C.UTF-8
-if [[ -z ${KEMURINA_E2E_DISPLAY:-} ]]; then
-    KEMURINA_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
-fi
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 e2e_name=wine-e2e
 # shellcheck source=tests/e2e/helpers.sh
 source "$root/tests/e2e/helpers.sh"
+in_own_display 1024x768 "$0" "$@"
 e2e_begin "${1:-$root/build-windows}"
 folder=$build
 linux_build=$(realpath "${2:-$root/build}")
@@ -37,26 +35,14 @@ on_window() { wait_until 10 try_window "$@" || fail "could not reach the window 
 # --- a new Wine for a user of its own, a window manager and a tray -----------------------
 
 own_user
-[[ -n $libfaketime ]] || fail "libfaketime is not installed"
 export WINEPREFIX=$work/wine
 log "a new Wine prefix"
 source "$root/tests/windows/wine-env.sh"
 # One server for the whole run, started on the true clock: the programs alone see a faked one.
 wineserver -p
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_runs() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-wait_until 10 wm_runs || fail "openbox did not start"
-trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel --height 24 \
-    --transparent false --SetDockType true --expand false >"$work/trayer.log" 2>&1 &
-pids+=($!)
-wait_until 10 shows xdotool search --class trayer || fail "trayer did not start"
+start_desktop
 tray=$(xdotool search --classname "^panel\$" | head -n1) # trayer's panel holds the icons
 
-faked() { # "YYYY-MM-DD hh:mm:ss" command...
-    env FAKETIME="$1" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
-        LD_PRELOAD="$libfaketime" "${@:2}"
-}
 drive_c=$WINEPREFIX/drive_c
 unix_path() { # C:\... as this machine sees it
     local path=${1//\\//}
@@ -114,18 +100,13 @@ close_main() {
     on_window "$main_title" key alt+F4
     wait_until 15 not alive "$app_pid" || fail "the program did not end after Alt+F4"
 }
-setup_title=' ケムリナ初期設定 - pelnoa'
-confirm_title=' ( ・◇・)  - pelnoa'
-main_title=' ケムリナ - pelnoa'
-
-setup_moment='2026-11-02 07:45:00'
 first_run() { # start-function name
     log "$2: first start ($setup_moment), setup with the keyboard"
     "$1" "$setup_moment" "$2-first"
     wait_until 60 shows window_titled "$setup_title" || fail "$2: the first-run setup did not appear"
     shot "$2-01-setup"
     on_window "$setup_title"
-    xdotool type --delay 60 20 && xdotool key Tab && xdotool type --delay 60 410 && xdotool key Return
+    type_setup
     wait_until 15 shows window_titled "$confirm_title" || fail "$2: no start confirmation"
     on_window "$confirm_title" key Return
     wait_until 15 shows window_titled "$main_title" || fail "$2: no main window after the start"
@@ -141,7 +122,6 @@ log "initial.ini, option.ini and milestone.ini are the same bytes as the Linux b
 
 # --- a later day --------------------------------------------------------------------------
 
-day_moment='2026-12-10 12:00:00'
 log "windows: second start ($day_moment)"
 start_windows "$day_moment" windows-second
 wait_until 60 shows window_titled "$main_title" || fail "no main window on the second start"
@@ -149,7 +129,6 @@ main=$(window_titled "$main_title")
 sleep 1 # the first paint
 import -window "$main" "png:$artifacts/windows-main.png"
 
-click() { xdotool mousemove --window "$1" "$2" "$3" click "${@:4}"; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 # Wine hands the text to X with LF line ends, as X programs expect.
 clipboard_is() { cmp -s <(clipboard) <(tr -d '\r' <"$1"); }
