@@ -35,15 +35,17 @@ TEST(HistoryFile, RoundTripKeepsEveryLine) {
     EXPECT_EQ(historyLineFor(*history.lines.front().attempt).bytes, good);
 }
 
-TEST(HistoryFile, MissingNotCreated) {
+// A missing log is empty and stays missing; one too big to be a log is unreadable.
+TEST(LogFiles, MissingStaysTooBigIsUnreadable) {
     QTemporaryDir dir;
     const DataStore store(dir.path());
-    const LoadResult<History> none = store.loadHistory();
-    EXPECT_EQ(none.status, ReadStatus::Missing);
-    EXPECT_FALSE(QFile::exists(store.historyPath()));
-    // A file far too big is no history to write over.
+    EXPECT_EQ(store.loadHistory().status, ReadStatus::Missing);
+    EXPECT_EQ(store.loadCravings().status, ReadStatus::Missing);
+    EXPECT_FALSE(QFile::exists(store.historyPath()) || QFile::exists(store.cravingsPath()));
     ASSERT_TRUE(writeBytes(store.historyPath(), QByteArray(4 * 1024 * 1024 + 1, '\n')));
+    ASSERT_TRUE(writeBytes(store.cravingsPath(), QByteArray(16 * 1024 * 1024 + 1, '\n')));
     EXPECT_EQ(store.loadHistory().status, ReadStatus::Unreadable);
+    EXPECT_EQ(store.loadCravings().status, ReadStatus::Unreadable);
 }
 
 // 10 days at 20 a day and 300 yen, 2 days at 10 a day and 500 yen, an unreadable line, and
