@@ -9,7 +9,8 @@ using namespace kemurina;
 namespace {
 
 // What the whole table's digest below cannot show: strings of several characters, a pair of
-// surrogates as one character, a lone one as none, and which characters count as holdable.
+// surrogates as one character, a lone one as none. Single characters, the signs where
+// converters differ among them, are the digest's.
 // The same bytes must come out of every build, whichever converter the system lends.
 TEST(Cp932, EncodesEveryKindAlike) {
     const struct {
@@ -20,13 +21,7 @@ TEST(Cp932, EncodesEveryKindAlike) {
         {"ASCII, kana and kanji, one from IBM's extension", "A\\~あケ卒髙",
          "A\\~\x82\xa0\x83\x50\x91\xb2\xfb\xfc"},
         {"NEC's specials and half-width kana", "①Ⅰ㈱ｱﾟ", "\x87\x40\x87\x54\x87\x8a\xb1\xdf"},
-        {"full-width signs", "！～－￥￠￢∥―円。「・",
-         "\x81\x49\x81\x60\x81\x7c\x81\x8f\x81\x91\x81\xca\x81\x61\x81\x5c\x89\x7e\x81\x42\x81"
-         "\x75\x81\x45"},
-        {"control codes, which IBM's tables swap", "\x1a\x1c\x7f", "\x1a\x1c\x7f"},
         {"what code page 932 cannot hold", "¥—〜−€é😀", "???????"},
-        {"what a converter maps one way only", QString(QChar(0x80)) + QChar(0xF8F0) + QChar(0xF86F),
-         "???"},
         {"a lone surrogate", QString(QChar(0xD800)), "?"},
     };
     for (const auto& c : cases) {

@@ -98,29 +98,9 @@ TEST_F(OnDisk, FirstStartWritesDefaults) {
     EXPECT_EQ(fileBytes(store.optionsPath()),
               "0,12244,5,0,5,1,0,0,9241372,16777215,\"kemurina.example.jp/community/\",2,0,0,\"" +
                   kTheme + "\"\r\n");
-    EXPECT_EQ(chooseStartWindow(r.options), StartWindow::FirstRunSetup);
-    EXPECT_EQ(QDir(store.dataDir()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     QFile::remove(store.optionsPath());
     EXPECT_EQ(reloadRecords(store, kNow).optionsStatus, ReadStatus::Missing);
     EXPECT_FALSE(QFile::exists(store.optionsPath())) << "a reload never writes";
-}
-
-TEST_F(OnDisk, UnreadableLeftAlone) {
-    ASSERT_TRUE(QDir().mkpath(store.quitProfilePath())); // a folder where a file belongs
-    ASSERT_TRUE(store.saveOptions(Options{}));
-    const auto before = snapshot(dir.path());
-    EXPECT_FALSE(loadAtStartup(store, kNow).quitProfileWritten);
-    EXPECT_EQ(reloadRecords(store, kNow).profileStatus, ReadStatus::Unreadable);
-    EXPECT_FALSE(store.saveQuitProfile(kProfile)) << "a save must not replace a folder";
-    EXPECT_EQ(snapshot(dir.path()), before);
-
-    QTemporaryDir other; // a file where the data folder belongs
-    const DataStore blocked(other.path());
-    ASSERT_TRUE(writeBytes(blocked.dataDir(), "not a folder"));
-    const StartupRecords r = loadAtStartup(blocked, kNow);
-    EXPECT_FALSE(r.quitProfileWritten || r.optionsWritten);
-    EXPECT_EQ(r.profile, QuitProfile::defaultsAt(kNow));
-    EXPECT_EQ(fileBytes(blocked.dataDir()), "not a folder");
 }
 
 } // namespace

@@ -43,7 +43,6 @@ class FakePlatform final : public Platform {
     std::vector<Notice> notices;
     bool loginStart = false;
     bool loginChangeSucceeds = true;
-    QStringList loginStartDirs; // the start directory of each change to on
 
     bool anotherInstanceRunning() override { return anotherInstance; }
     void whenStartedAgain(std::function<void()> handler) override {
@@ -80,13 +79,10 @@ class FakePlatform final : public Platform {
         return true;
     }
     bool startsAtLogin() const override { return loginStart; }
-    bool setStartsAtLogin(const QString& appDir, bool on) override {
-        if (!loginChangeSucceeds)
-            return false;
-        if (on)
-            loginStartDirs << appDir;
-        loginStart = on;
-        return true;
+    bool setStartsAtLogin(const QString&, bool on) override {
+        if (loginChangeSucceeds)
+            loginStart = on;
+        return loginChangeSucceeds;
     }
 };
 
