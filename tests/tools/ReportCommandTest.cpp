@@ -111,17 +111,15 @@ TEST_F(ReportTool, Arguments) {
     }
 }
 
-// Malformed records are named and give their defaults (1); missing data stops the report (2).
-// Nothing is written either way.
+// Malformed records are named and give their defaults (1); missing data stops the report (2)
+// and is not made.
 TEST_F(ReportTool, DataProblems) {
     for (const QString& path : {store.quitProfilePath(), store.optionsPath()})
         ASSERT_TRUE(writeBytes(path, "2010,13,1,0,0,20,300,85\r\n"));
-    const auto before = snapshot(dir.path());
     CommandOutput r = run({"--mini"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains("initial.ini") && r.err.contains("option.ini"));
     EXPECT_TRUE(r.out.contains("卒煙日： 2010年 10月 4日")); // the quit moment defaults to now
-    EXPECT_EQ(snapshot(dir.path()), before);
     for (const QString& path : {store.optionsPath(), store.dataDir()}) {
         ASSERT_TRUE(QFile::remove(path) || QDir(path).removeRecursively());
         r = run({});
