@@ -7,7 +7,7 @@
 #
 # Checks: a close from the popup menu keeps option.ini byte for byte; a second start brings back
 # a view put away (minimised, with no notification area) and still says that the program runs.
-# Screenshots (weston-screenshooter), data files and logs go to <build-dir>/wayland-artifacts.
+# Screenshots, data files and logs go to <build-dir>/wayland-artifacts.
 set -eEuo pipefail
 export LC_ALL=C.UTF-8
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -70,11 +70,10 @@ log "main view's client area at $x,$y"
 # weston's X11 backend notices the pointer only once it has left its window and come back.
 # (Left below the window, out of the screenshot.)
 xdotool mousemove 1500 950 sleep 0.3 mousemove $((x + 150)) $((y + 240)) sleep 0.3
-(cd "$artifacts" && env "${wayland[@]}" weston-screenshooter >"$work/screenshooter.log" 2>&1) ||
-    fail "weston-screenshooter (see screenshooter.log)"
-screenshot=$(ls "$artifacts"/wayland-screenshot-*.png | head -n1)
-# The window with the title bar the program draws on Wayland (Qt's would offer maximise).
-convert "$screenshot" -crop 375x246+$x+$((y - 24)) +repage "$artifacts/wayland-main.png"
+# The window with the title bar the program draws on Wayland (Qt's would offer maximise), as
+# weston composed it.
+grab_screen
+convert "$work/screen.png" -crop 375x246+$x+$((y - 24)) +repage "$artifacts/wayland-main.png"
 log "screenshot: $artifacts/wayland-main.png"
 
 log "closing from the popup menu (アプリケーションの終了) keeps option.ini"

@@ -14,7 +14,6 @@ class FakePlatform final : public Platform {
     bool anotherInstance = false;
     bool openUrlSucceeds = true;
     bool notificationArea = true;
-    bool placementKnown = true;
     bool answerYes = false;
     QList<std::optional<QColor>> colourAnswers; // empty: the user cancels
 
@@ -32,7 +31,6 @@ class FakePlatform final : public Platform {
     std::vector<TrayCall> trayCalls;
     TrayActivation lastActivation; // the last shown icon's
 
-    QList<QWidget*> titleBarsFitted;
     std::function<void()> startedAgain; // a later start's knock, as the program handles it
 
     struct Notice {
@@ -62,8 +60,8 @@ class FakePlatform final : public Platform {
         return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
     }
     bool notificationAreaAvailable() const override { return notificationArea; }
-    bool windowPlacementKnown() const override { return placementKnown; }
-    void fitTitleBar(QWidget* window) override { titleBarsFitted << window; }
+    bool windowPlacementKnown() const override { return true; }
+    void fitTitleBar(QWidget*) override {}
     QSize screenSizeTwips() const override { return {1920 * 15, 1080 * 15}; }
     void showTrayIcon(const QObject* owner, const QIcon& icon, const QString& tip,
                       TrayActivation onActivated) override {

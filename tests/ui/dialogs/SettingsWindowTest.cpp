@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -166,29 +165,6 @@ TEST_F(SettingsTest, EnterInAnOpenListOnlyPicks) {
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_TRUE(saved());
     EXPECT_EQ(savedOptions().statusTheme, "コスモ");
-}
-
-// First and last pixel column of dark ink: text, not the light edge of a circle.
-std::pair<int, int> inkColumns(QWidget* control) {
-    const QImage image = control->grab().toImage();
-    std::pair<int, int> columns{image.width(), -1};
-    for (int x = 0; x < image.width(); ++x)
-        for (int y = 0; y < image.height(); ++y)
-            if (qGray(image.pixel(x, y)) < 128)
-                columns = {std::min(columns.first, x), x};
-    return columns;
-}
-
-TEST_F(SettingsTest, CaptionsInsideTheirBoxes) {
-    QWidget* prefix = child(window, "Label1_13");
-    EXPECT_GE(inkColumns(prefix).first, 2); // clear of the frame's border left of the label
-    EXPECT_LE(inkColumns(prefix).second, prefix->width() - 2);
-    EXPECT_GE(QFontInfo(prefix->font()).pixelSize(), QFontInfo(window->font()).pixelSize() - 1);
-    // Each caption ends well before the next circle or the years box, and OFF comes no closer
-    // to its circle than that needs.
-    EXPECT_GE(inkColumns(option("Option2_0")).second, option("Option2_0")->width() - 7);
-    for (const char* name : {"Option2_0", "Option2_1", "Option2_2"})
-        EXPECT_LE(inkColumns(option(name)).second, option(name)->width() - 5) << name;
 }
 
 } // namespace

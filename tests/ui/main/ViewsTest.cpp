@@ -195,30 +195,6 @@ TEST_F(ViewsTest, TrayVisitAndLaterStart) {
     EXPECT_TRUE(platform->trayCalls.empty());
 }
 
-TEST_F(ViewsTest, UnplaceableWindowsKeepTheStoredCorners) {
-    platform->placementKnown = false;
-    Options o = options(1);
-    o.mainLeft = 999990; // beyond every screen: corrected only where windows can be placed
-    ASSERT_TRUE(startWith(o));
-    EXPECT_EQ(platform->titleBarsFitted, QWidgetList({&mainView(), &miniView()}));
-    const QByteArray before = optionsFile();
-    for (const int round : {1, 2}) {
-        // What Qt reports without a window system that tells is no place of the user's.
-        mainView().move(-3, -30);
-        miniView().move(-3, -30);
-        use(miniView(), round == 1 ? "mnuSettei" : "mnuExit");
-        settle();
-        EXPECT_EQ(optionsFile(), before) << round;
-        if (QWidget* settings = shown("Form2")) {
-            EXPECT_EQ(platform->titleBarsFitted.back(), settings);
-            settings->move(7, 9);
-            child<QPushButton>(settings, "Command1")->click(); // saved: the views come back
-            settle();
-            EXPECT_EQ(optionsFile(), before);
-        }
-    }
-}
-
 TEST_F(ViewsTest, CopyAndBoard) {
     ASSERT_TRUE(startWith(options()));
     MainWindow& w = mainView();
