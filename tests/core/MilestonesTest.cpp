@@ -65,6 +65,7 @@ TEST(Milestones, CrossingsAsATable) {
 // Each milestone names the moment of its minute; ticks of any length together find exactly
 // what one long jump finds.
 TEST(Milestones, EachAtItsMinuteAndOnlyOnce) {
+    EXPECT_EQ(at(15 * 60 + 54), (DateTimeParts{2026, 1, 31, 23, 59})); // the quit day's last minute
     for (const QString& theme : {kSoldier, kTour}) {
         const auto all = milestonesBetween(kQuit, theme, at(0), at(800 * kDay));
         ASSERT_GT(all.size(), 30u);
