@@ -129,4 +129,13 @@ TEST(SpokenTexts, ValueAfterHeading) {
     }
 }
 
+TEST(SpokenTexts, ColourSampleNames) {
+    const auto said = [](Rgb text, Rgb back) {
+        return colourSampleText(text.toWindowsColor(), back.toWindowsColor());
+    };
+    EXPECT_EQ(said({255, 255, 255}, {28, 4, 141}), "文字は白、背景は紺");
+    EXPECT_EQ(said({10, 0, 20}, {200, 190, 190}), "文字は黒、背景は明るい灰色");
+    EXPECT_EQ(said({250, 150, 180}, {0, 70, 10}), "文字はピンク、背景は深緑");
+}
+
 } // namespace
