@@ -4,9 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 namespace kemurina::testing {
 namespace {

@@ -6,16 +6,12 @@
 #include "ui/main/ViewParts.h"
 #include "ui/main/WindowPlacement.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeySequence>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 namespace kemurina::testing {
