@@ -171,6 +171,7 @@ TEST_F(ViewsTest, TrayVisitAndLaterStart) {
     EXPECT_EQ(platform->trayCalls.back().owner, &miniView());
     platform->startedAgain();
     EXPECT_TRUE(miniView().isVisible() && !w.isVisible());
+    EXPECT_FALSE(platform->trayCalls.back().shown);
     QTest::mouseDClick(miniView().summaryLabel(), Qt::LeftButton, {}, QPoint(20, 20));
     use(miniView(), "mnuSettei"); // closed while in the tray: no icon stays
     settle();
