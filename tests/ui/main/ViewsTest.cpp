@@ -115,6 +115,7 @@ TEST_F(ViewsTest, StartThenClose) {
         ViewWindow& view = mode == 1 ? static_cast<ViewWindow&>(miniView()) : mainView();
         EXPECT_EQ(mainView().isVisible(), mode != 1);
         EXPECT_EQ(miniView().isVisible(), mode == 1);
+        EXPECT_EQ(platform->titleBarsFitted, QWidgetList({&mainView(), &miniView()}));
         EXPECT_EQ(mainView().valueLabel(ElapsedCaption)->text(), "０年０ヶ月１０日０時間０分");
         EXPECT_TRUE(session->ticking());
         EXPECT_EQ(mainView().pos(), QPoint(960, 540));
@@ -133,6 +134,7 @@ TEST_F(ViewsTest, StartThenClose) {
         EXPECT_EQ(std::tuple(s.mainLeft, s.mainTop, s.miniLeft, s.miniTop, s.windowMode),
                   std::tuple(150, 300, 450, 600, WindowMode{mode}));
         if (way >= Settings) {
+            EXPECT_EQ(platform->titleBarsFitted.back(), shown("Form2"));
             child<QPushButton>(shown("Form2"), "Command2")->click(); // キャンセル
             settle();
             EXPECT_EQ(miniView().isVisible(), mode == 1);
