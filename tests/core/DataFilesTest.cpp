@@ -85,10 +85,19 @@ class OnDisk : public ::testing::Test {
     DataStore store{dir.path()};
 };
 
-TEST_F(OnDisk, SixtyFourKiBIsRead) {
+// A record is read up to 64 KiB, a log up to its own limit; a larger file is none. A missing
+// log is an empty one and stays missing.
+TEST_F(OnDisk, SizeLimitsAndMissingLogs) {
+    EXPECT_EQ(store.loadHistory().status, ReadStatus::Missing);
+    EXPECT_EQ(store.loadCravings().status, ReadStatus::Missing);
+    EXPECT_FALSE(QFile::exists(store.historyPath()) || QFile::exists(store.cravingsPath()));
     const QByteArray line = formatQuitProfileLine(kProfile).leftJustified(64 * 1024);
     ASSERT_TRUE(writeBytes(store.quitProfilePath(), line));
+    ASSERT_TRUE(writeBytes(store.historyPath(), QByteArray(4 * 1024 * 1024 + 1, '\n')));
+    ASSERT_TRUE(writeBytes(store.cravingsPath(), QByteArray(16 * 1024 * 1024 + 1, '\n')));
     EXPECT_EQ(store.loadQuitProfile(kNow).status, ReadStatus::Ok);
+    EXPECT_EQ(store.loadHistory().status, ReadStatus::Unreadable);
+    EXPECT_EQ(store.loadCravings().status, ReadStatus::Unreadable);
 }
 
 TEST_F(OnDisk, FirstStartWritesDefaults) {

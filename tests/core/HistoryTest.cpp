@@ -1,13 +1,10 @@
 #include "core/DataFiles.h"
 #include "core/RecordView.h"
-#include "support/Files.h"
 
-#include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace kemurina;
-using namespace kemurina::testing;
 
 TEST(HistoryFile, RoundTripKeepsEveryLine) {
     const QByteArray good = "2010,1,1,0,0,2010,1,11,23,59,20,300,85";
@@ -33,19 +30,6 @@ TEST(HistoryFile, RoundTripKeepsEveryLine) {
               2);
     EXPECT_EQ(history.lines.front().attempt, (Attempt{{2010, 1, 1, 0, 0}, {2010, 1, 11, 23, 59}}));
     EXPECT_EQ(historyLineFor(*history.lines.front().attempt).bytes, good);
-}
-
-// A missing log is empty and stays missing; one too big to be a log is unreadable.
-TEST(LogFiles, MissingStaysTooBigIsUnreadable) {
-    QTemporaryDir dir;
-    const DataStore store(dir.path());
-    EXPECT_EQ(store.loadHistory().status, ReadStatus::Missing);
-    EXPECT_EQ(store.loadCravings().status, ReadStatus::Missing);
-    EXPECT_FALSE(QFile::exists(store.historyPath()) || QFile::exists(store.cravingsPath()));
-    ASSERT_TRUE(writeBytes(store.historyPath(), QByteArray(4 * 1024 * 1024 + 1, '\n')));
-    ASSERT_TRUE(writeBytes(store.cravingsPath(), QByteArray(16 * 1024 * 1024 + 1, '\n')));
-    EXPECT_EQ(store.loadHistory().status, ReadStatus::Unreadable);
-    EXPECT_EQ(store.loadCravings().status, ReadStatus::Unreadable);
 }
 
 // 10 days at 20 a day and 300 yen, 2 days at 10 a day and 500 yen, an unreadable line, and
