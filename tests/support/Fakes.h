@@ -31,6 +31,7 @@ class FakePlatform final : public Platform {
     std::vector<TrayCall> trayCalls;
     TrayActivation lastActivation; // the last shown icon's
 
+    QList<QWidget*> titleBarsFitted;
     std::function<void()> startedAgain; // a later start's knock, as the program handles it
 
     struct Notice {
@@ -61,7 +62,7 @@ class FakePlatform final : public Platform {
     }
     bool notificationAreaAvailable() const override { return notificationArea; }
     bool windowPlacementKnown() const override { return true; }
-    void fitTitleBar(QWidget*) override {}
+    void fitTitleBar(QWidget* window) override { titleBarsFitted << window; }
     QSize screenSizeTwips() const override { return {1920 * 15, 1080 * 15}; }
     void showTrayIcon(const QObject* owner, const QIcon& icon, const QString& tip,
                       TrayActivation onActivated) override {

@@ -3,9 +3,7 @@
 
 #include <QLineEdit>
 #include <QMovie>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 namespace kemurina::testing {
 namespace {

@@ -4,9 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 namespace kemurina::testing {
 namespace {
@@ -22,7 +20,6 @@ class SettingsTest : public AppTest {
         Options o = options(1);
         o.profileSuffix = 2;
         o.smokingYears = 7;
-        o.showPackCount = 0;
         o.blogAddress = "blog.example.jp/me/";
         o.statusTheme = "会社モード";
         save(o, kLiveProfile);
@@ -69,7 +66,7 @@ TEST_F(SettingsTest, ShowsTheRecords) {
     for (const auto& [name, text] : boxes)
         EXPECT_EQ(box(name)->text(), text) << name;
     EXPECT_TRUE(box("Text7")->isEnabled());
-    EXPECT_FALSE(child<QCheckBox>(window, "Check2")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>(window, "Check2")->isChecked());
     EXPECT_EQ(child<QComboBox>(window, "Combo1")->currentText(), "会社モード");
     EXPECT_EQ(sample().color(QPalette::Window), QColor(28, 3, 141));
     EXPECT_EQ(sample().color(QPalette::WindowText), QColor(255, 255, 255));
@@ -110,7 +107,7 @@ TEST_F(SettingsTest, SaveWritesBothRecords) {
         QRadioButton* circle = option(name);
         QTest::mouseClick(circle, Qt::LeftButton, {}, QPoint(4, circle->height() / 2));
     }
-    child<QCheckBox>(window, "Check2")->setChecked(true);
+    child<QCheckBox>(window, "Check2")->setChecked(false);
     child<QComboBox>(window, "Combo1")->setEditText("Space");
     ASSERT_TRUE(QFile::remove(files.optionsPath()) && QDir().mkpath(files.optionsPath()));
     click("Command1"); // initial.ini is written, option.ini cannot be
@@ -121,7 +118,7 @@ TEST_F(SettingsTest, SaveWritesBothRecords) {
                                                "データフォルダに書き込めるか確認してください"}));
     EXPECT_TRUE(saved());
     EXPECT_EQ(profileFile(), "2010,10,1,12,0,30,440,50\r\n");
-    EXPECT_EQ(optionsFile(), "1,99999,99,1,99,1,600,900,16711680,255,"
+    EXPECT_EQ(optionsFile(), "1,99999,99,1,99,0,600,900,16711680,255,"
                              "\"my.example.jp/board/\",1,4500,6000,\"Space\"\r\n");
     open(); // the views read the files; settings show them again
     EXPECT_TRUE(option("Option1_0")->isChecked() && option("Option2_1")->isChecked());
@@ -165,6 +162,12 @@ TEST_F(SettingsTest, EnterInAnOpenListOnlyPicks) {
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_TRUE(saved());
     EXPECT_EQ(savedOptions().statusTheme, "コスモ");
+}
+
+// A caption too long for its box gives up a pixel of its size, no more.
+TEST_F(SettingsTest, CaptionsInsideTheirBoxes) {
+    EXPECT_GE(QFontInfo(child(window, "Label1_13")->font()).pixelSize(),
+              QFontInfo(window->font()).pixelSize() - 1);
 }
 
 } // namespace

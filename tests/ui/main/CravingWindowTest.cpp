@@ -3,11 +3,7 @@
 #include "ui/main/CravingParts.h"
 #include "ui/main/CravingWindow.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QMenu>
-#include <QPushButton>
-#include <QTest>
 
 namespace kemurina::testing {
 namespace {

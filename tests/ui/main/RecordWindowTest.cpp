@@ -2,7 +2,6 @@
 
 #include "ui/main/RecordWindow.h"
 
-#include <QPushButton>
 #include <QTableWidget>
 
 namespace kemurina::testing {

@@ -6,16 +6,12 @@
 #include "ui/main/ViewParts.h"
 #include "ui/main/WindowPlacement.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeySequence>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 namespace kemurina::testing {
@@ -119,6 +115,7 @@ TEST_F(ViewsTest, StartThenClose) {
         ViewWindow& view = mode == 1 ? static_cast<ViewWindow&>(miniView()) : mainView();
         EXPECT_EQ(mainView().isVisible(), mode != 1);
         EXPECT_EQ(miniView().isVisible(), mode == 1);
+        EXPECT_EQ(platform->titleBarsFitted, QWidgetList({&mainView(), &miniView()}));
         EXPECT_EQ(mainView().valueLabel(ElapsedCaption)->text(), "０年０ヶ月１０日０時間０分");
         EXPECT_TRUE(session->ticking());
         EXPECT_EQ(mainView().pos(), QPoint(960, 540));
@@ -137,6 +134,7 @@ TEST_F(ViewsTest, StartThenClose) {
         EXPECT_EQ(std::tuple(s.mainLeft, s.mainTop, s.miniLeft, s.miniTop, s.windowMode),
                   std::tuple(150, 300, 450, 600, WindowMode{mode}));
         if (way >= Settings) {
+            EXPECT_EQ(platform->titleBarsFitted.back(), shown("Form2"));
             child<QPushButton>(shown("Form2"), "Command2")->click(); // キャンセル
             settle();
             EXPECT_EQ(miniView().isVisible(), mode == 1);
@@ -175,6 +173,7 @@ TEST_F(ViewsTest, TrayVisitAndLaterStart) {
     EXPECT_EQ(platform->trayCalls.back().owner, &miniView());
     platform->startedAgain();
     EXPECT_TRUE(miniView().isVisible() && !w.isVisible());
+    EXPECT_FALSE(platform->trayCalls.back().shown);
     QTest::mouseDClick(miniView().summaryLabel(), Qt::LeftButton, {}, QPoint(20, 20));
     use(miniView(), "mnuSettei"); // closed while in the tray: no icon stays
     settle();
