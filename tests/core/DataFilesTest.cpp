@@ -26,14 +26,6 @@ TEST(DataFiles, ByteForByteRoundTrip) {
     EXPECT_EQ(parseQuitProfileLine(formatQuitProfileLine(p)), p);
 }
 
-TEST(DataFiles, ToleratesLineEndsAndBlanks) {
-    for (const QByteArray line : {"2009,1,2,3,4,20,300,85\n", "2009,1,2,3,4,20,300,85\rjunk",
-                                  "2009,1,2,3,4,20,300,85", " 2009 , 1,2,3 ,4,\t20,300,85 \r\n"})
-        EXPECT_EQ(parseQuitProfileLine(line), kProfile) << line.constData();
-    EXPECT_EQ(parseOptionsLine("1, 12244,5,0,5,1,0,0,9241372,16777215, \"a b\" ,2,0,0,  \"x\"  "),
-              (Options{.setupDone = 1, .blogAddress = "a b", .statusTheme = "x"}));
-}
-
 TEST(DataFiles, UnstorableTextReadsBack) {
     const Options o{.blogAddress = "a\"b\r\nc" + QString(QChar(0)) + "😀e%f €",
                     .statusTheme = "ソル\"ジャー😀"};

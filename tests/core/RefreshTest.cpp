@@ -34,9 +34,6 @@ TEST(Refresh, CaptionsAndShortSummary) {
     EXPECT_EQ(day.display.captions, captions);
     EXPECT_EQ(day.shortSummary, "節約できた金額は３００円です。"
                                 "節煙本数は２０本で、これは１．７ｍのシーラカンスに匹敵します。");
-    // Before the quit moment there is neither a rank nor a message.
-    const AppState back = refreshed({2009, 12, 31, 0, 0});
-    EXPECT_EQ(back.display.captions[StatusCaption] + back.display.captions[MessageCaption], "");
 }
 
 TEST(Refresh, LungsRedThenPink) {
@@ -95,10 +92,6 @@ TEST(Reports, LongReportSixLines) {
         EXPECT_EQ(longReport(t).split("\r\n")[1], "卒煙日： 2010年 10月 1" + QString(tail));
         EXPECT_EQ(miniSummary(t), suffix == 7 ? QString() : longReport(t)) << suffix;
     }
-    const std::pair<std::int32_t, const char*> sizes[] = {
-        {50, "小"}, {85, "中"}, {100, "大"}, {70, ""}};
-    for (const auto& [length, word] : sizes)
-        EXPECT_EQ(sizeWord(length), word) << length;
 }
 
 TEST(Reports, ShortPostOneLine) {

@@ -69,19 +69,6 @@ own_user() {
     [[ -n $libfaketime ]] || fail "libfaketime is not installed"
 }
 
-# With no graphical session to use the program says so in both languages, ends with status 1
-# and makes no data folder.
-expect_no_session() { # name program NAME=value...
-    local status=0
-    mkdir -p "$work/$1"
-    (cd "$work/$1" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${@:3}" "$2" \
-        >"$work/$1.log" 2>&1) || status=$?
-    ((status == 1)) || fail "$1: the program ended with status $status, not 1"
-    grep -q 'グラフィカルなセッション' "$work/$1.log" || fail "$1: no word in Japanese"
-    grep -q 'graphical session' "$work/$1.log" || fail "$1: no word in English"
-    [[ ! -e $work/$1/kemurinadata ]] || fail "$1: it made a data folder"
-}
-
 # openbox, and trayer at the top right as the notification area.
 start_desktop() {
     openbox --sm-disable >"$work/openbox.log" 2>&1 &

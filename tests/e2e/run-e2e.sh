@@ -53,7 +53,14 @@ exec_line=$(sed -n 's/^Exec=//p' "$desktop_file")
 [[ -x $prefix/bin/$exec_line ]] || fail "the menu entry runs '$exec_line', which the package lacks"
 
 log "started without a display: a word in Japanese and English, no data folder"
-expect_no_session no-display "$prefix/bin/kemurina"
+status=0
+mkdir -p "$work/no-display"
+(cd "$work/no-display" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/kemurina" \
+    >"$work/no-display.log" 2>&1) || status=$?
+((status == 1)) || fail "the program ended with status $status, not 1"
+grep -q 'グラフィカルなセッション' "$work/no-display.log" || fail "no word in Japanese"
+grep -q 'graphical session' "$work/no-display.log" || fail "no word in English"
+[[ ! -e $work/no-display/kemurinadata ]] || fail "it made a data folder"
 
 # --- the desktop -----------------------------------------------------------------------
 
@@ -133,19 +140,6 @@ start_from_menu "$day_moment" after-kill
 wait_until 20 only_window "$main_title" || fail "the start after a killed instance showed no main window"
 close_main
 
-log "two starts at once: one runs, the other says so and ends"
-start_from_menu "$day_moment" together-a
-first=$app_pid
-start_from_menu "$day_moment" together-b
-wait_until 20 shows window_titled ケムリナ || fail "neither of two starts at once showed the message"
-wait_until 20 shows window_titled "$main_title" || fail "neither of two starts at once showed the main window"
-xdotool windowactivate --sync "$(window_titled ケムリナ)" key Return
-one_ended() { not alive "$first" || not alive "$app_pid"; }
-wait_until 10 one_ended || fail "both of two starts at once keep running"
-alive "$app_pid" || app_pid=$first
-alive "$app_pid" || fail "neither of two starts at once keeps running"
-close_main
-
 # --- what is left on disk --------------------------------------------------------------
 
 [[ -z $(ls -A "$TMPDIR") ]] || fail "left behind in the temporary folder: $(ls -A "$TMPDIR")"
@@ -160,16 +154,5 @@ number='-?[0-9]+'
 pattern="^1,12244,5,0,5,1,$number,$number,9241372,16777215,\"[^\"]*\",2,$number,$number,\"ソルジャー\""$'\r$'
 [[ $options =~ $pattern ]] || fail "option.ini (one line): $options"
 
-if $system; then
-    log "apt remove kemurina"
-    DEBIAN_FRONTEND=noninteractive apt-get remove -y -q kemurina >"$work/apt-remove.log" 2>&1 ||
-        fail "apt remove kemurina (see apt-remove.log)"
-    installed=false
-    ! dpkg-query -W -f='${Status}' kemurina 2>/dev/null | grep -q 'ok installed' ||
-        fail "kemurina is still installed after apt remove"
-    while read -r path; do
-        [[ ! -e /$path || -d /$path ]] || fail "apt remove left /$path behind"
-    done < <(dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./||')
-fi
 log "all steps passed; artefacts in $artifacts"
 echo "e2e: passed"

@@ -71,8 +71,6 @@ wait_until 15 test -s "$app/kemurinadata/milestone.ini" || fail "no milestone.in
 
 log "the clock crosses day 11: one notification"
 wait_until 20 notified 1 || fail "no notification reached the service"
-sleep 4 # a refresh or two more: nothing new to tell
-[[ $(notify_calls) == 1 ]] || fail "$(notify_calls) notifications for one crossing"
 # The program's name, the icon, the title, the body and the default action's key.
 expected=(ケムリナ kemurina 卒煙１１日目 「アヒルの副隊長がやってきた」の絵が加わりました。 default)
 mapfile -t first < <(notify_strings 1)
@@ -81,8 +79,7 @@ grep -q '"image-data"' "$work/bus-notify.log" || fail "the notification carries 
 shot 01-notification
 
 log "a click on the notification opens the record window"
-dunstctl count >"$work/dunstctl.log" 2>&1
-dunstctl action 0 >>"$work/dunstctl.log" 2>&1 || fail "dunstctl action failed"
+dunstctl action 0 >"$work/dunstctl.log" 2>&1 || fail "dunstctl action failed"
 record_title=" 卒煙の記録 - pelnoa"
 shows_record() { [[ -n $(window_titled "$record_title") ]]; }
 wait_until 10 shows_record ||

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # ケムリナ for Windows end to end under Wine, as a Windows user would have it: the installer
 # run silently in a new Wine, the program started as its Start-menu shortcut says, the
-# first-run setup done with the keyboard, a later day on a faked clock, "コピ１", the tray; the
+# first-run setup done with the keyboard, a later day on a faked clock, "コピ１", the notice settings; the
 # Linux build is driven the same way beside it and every data file, clipboard text and
 # report must be the same bytes. Then the silent uninstall, which must take away exactly what
 # the install brought and leave the data.
@@ -41,7 +41,6 @@ source "$root/tests/windows/wine-env.sh"
 # One server for the whole run, started on the true clock: the programs alone see a faked one.
 wineserver -p
 start_desktop
-tray=$(xdotool search --classname "^panel\$" | head -n1) # trayer's panel holds the icons
 
 drive_c=$WINEPREFIX/drive_c
 unix_path() { # C:\... as this machine sees it
@@ -151,18 +150,6 @@ for options in "" --crlf --short --mini --json --record "--short --crlf"; do
     cmp "$work/linux.out" "$work/windows.out" ||
         fail "kemurina-report.exe $options: $(diff <(od -c "$work/linux.out") <(od -c "$work/windows.out") | head)"
 done
-
-log "double click to the tray, one click on the icon back"
-# The tray host's windows, however deep Wine's icons sit in it.
-tray_windows() { xwininfo -tree -id "$tray" | awk '/^ *0x/ { print $1 }' | sort; }
-tray_windows >"$work/tray-before.txt"
-click "$main" 68 37 --repeat 2 --delay 80 1
-wait_until 10 not shows window_titled "$main_title" || fail "the main window stayed after the double click"
-new_icon() { comm -13 "$work/tray-before.txt" <(tray_windows) | head -n1; }
-wait_until 10 shows new_icon || fail "no icon in the notification area"
-shot windows-tray
-click "$(new_icon)" 5 5 1
-wait_until 10 shows window_titled "$main_title" || fail "a click on the icon did not bring the window back"
 
 log "ログイン時にケムリナを起動する: a shortcut in the Startup folder, and gone again"
 notice_title=' お知らせと自動起動 - pelnoa'

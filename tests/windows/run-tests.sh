@@ -18,8 +18,8 @@ export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_
 export QT_QPA_PLATFORM=offscreen
 
 failed=0
-# One check measures the captions' glyphs pixel by pixel; Wine's offscreen font engine draws the
-# face a pixel wider than Windows and Linux do.
+# One check wants a caption's face to give up at most a pixel to fit its box; Wine's offscreen
+# font engine draws the face wider than Windows and Linux do, so there it gives up more.
 filter=(--gtest_filter=-SettingsTest.CaptionsInsideTheirBoxes)
 for test in engine_tests robustness_tests report_tool_tests ui_tests; do
     echo "== $test.exe under Wine"

@@ -48,14 +48,6 @@ TEST(SeasonalDays, ChristmasAndNewYear) {
         EXPECT_EQ(seasonalLayoutFor(month, day) != nullptr, greets) << month << "/" << day;
 }
 
-TEST_F(FirstRunTest, AnotherInstanceEnds) {
-    platform->anotherInstance = true;
-    ASSERT_TRUE(app->start());
-    EXPECT_EQ(platform->messages, QStringList{"プログラムは既に起動されています。"});
-    settle();
-    EXPECT_EQ(shown("Form3"), nullptr);
-}
-
 TEST_F(FirstRunTest, SetupDeclineAndStart) {
     startOn({2010, 12, 26, 0, 0});
     for (const auto& [perDay, price] : {std::pair{"201", "300"}, {"200", "2000"}})

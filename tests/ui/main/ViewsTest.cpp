@@ -4,7 +4,6 @@
 #include "core/SpokenTexts.h"
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/main/ViewParts.h"
-#include "ui/main/WindowPlacement.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -83,21 +82,6 @@ TEST_F(ViewsTest, RenderTheRefresh) {
     settle();
     session->request(WindowKind::Views);
     EXPECT_TRUE(child(&mainView(), "ProgressBar1")->isVisibleTo(&mainView()));
-}
-
-TEST(Placement, OffScreenGoesToTheCentre) {
-    const auto at = [](TwipsPoint stored, PlacementRoom room) {
-        const TwipsPoint p = correctedPosition(stored, QSize(19200, 14400), room);
-        return QPoint(p.left, p.top);
-    };
-    const QPoint centre(9600, 7200);
-    EXPECT_EQ(at({14200, 11400}, kMainWindowRoom), QPoint(14200, 11400));
-    EXPECT_EQ(at({14201, 0}, kMainWindowRoom), centre);
-    EXPECT_EQ(at({-30, 11401}, kMainWindowRoom), centre);
-    EXPECT_EQ(at({INT32_MAX, INT32_MIN}, kMainWindowRoom), centre);
-    EXPECT_EQ(at({-30, -1}, kMiniWindowRoom), QPoint(0, 0));
-    EXPECT_EQ(at({15700, 12901}, kMiniWindowRoom), centre);
-    EXPECT_EQ(correctedPosition({5, 5}, QSize(15, 15), kMainWindowRoom).left, 7);
 }
 
 // Either view closes both and saves both positions; settings opens once both are closed.
