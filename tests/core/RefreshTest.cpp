@@ -92,6 +92,7 @@ TEST(Reports, LongReportSixLines) {
         EXPECT_EQ(longReport(t).split("\r\n")[1], "卒煙日： 2010年 10月 1" + QString(tail));
         EXPECT_EQ(miniSummary(t), suffix == 7 ? QString() : longReport(t)) << suffix;
     }
+    EXPECT_EQ(sizeWord(50) + sizeWord(70) + sizeWord(100), "小大"); // 85 above
 }
 
 TEST(Reports, ShortPostOneLine) {

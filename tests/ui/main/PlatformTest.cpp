@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 namespace kemurina {
@@ -50,6 +51,11 @@ TEST(Platform, OwnTitleBarWithoutMaximise) {
     EXPECT_TRUE(window.isMinimized());
     buttons[1]->click();
     EXPECT_FALSE(window.isVisible());
+
+    QWidget laidOut; // a layout keeps its controls below the bar by its margin
+    const int top = (new QVBoxLayout(&laidOut))->contentsMargins().top();
+    useOwnTitleBar(&laidOut);
+    EXPECT_EQ(laidOut.layout()->contentsMargins().top(), top + kOwnTitleBarHeight);
 }
 
 TEST(Platform, RefusesAnAddressWithoutHost) {
