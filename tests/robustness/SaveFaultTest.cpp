@@ -29,7 +29,7 @@ class SaveFaults : public ::testing::Test {
         return store.saveQuitProfile(profiles[newer]) && store.saveOptions(options[newer]);
     }
     QDir folder() const { return QDir(store.dataDir()); }
-    // 0 or 1: the file (or a temporary one beside it) holds the old or the new record whole.
+    // 0 or 1: the file holds the old or the new record whole; -1: neither.
     int version(const QString& name) const {
         const QByteArray bytes = fileBytes(folder().filePath(name));
         for (const int v : {0, 1})
@@ -103,8 +103,8 @@ TEST_F(SaveFaults, KillsDuringSaves) {
         child.start(thisProgram, {"--gtest_filter=SaveFaults.ChildSavesForever"});
         ASSERT_TRUE(child.waitForStarted()) << trial;
         // A process starts slowly (under Wine, for seconds): count from its first save.
-        for (int waited = 0; version("option.ini") != 1; waited += 1) {
-            ASSERT_LT(waited, 60000) << "the child never saved";
+        for (int polls = 0; version("option.ini") != 1; ++polls) {
+            ASSERT_LT(polls, 60000) << "the child never saved";
             QThread::msleep(1);
         }
         QThread::msleep(delayMilliseconds(random)); // the moment of the kill, not a wait
